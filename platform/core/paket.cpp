@@ -1,1 +1,1 @@
-// (empty)
+#include "platform/core/paket.h"

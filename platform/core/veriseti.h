@@ -125,6 +125,7 @@ class TClientDataSet : public QObject {
   int AddField(const QString& ad, TFieldType tur, int boyut = 0);
   void Reserve(int satir);
   int AppendRow();                                          // a row of nulls; returns its index
+  int AppendRows(int adet);                                 // adet rows of nulls; returns the first index
   void SetNullAt(int row, int col);
   void SetIntAt(int row, int col, qint64 v);
   void SetFloatAt(int row, int col, double v);
@@ -134,6 +135,13 @@ class TClientDataSet : public QObject {
 
   // Rough bytes held by the rows (for benchmarks).
   std::size_t BellekKullanimi() const;
+
+  // Direct cell writers mark the change; while controls are enabled AppendRow(s) sends
+  // DataChanged and the Set...At writers RecordChanged(row). Bulk fills should run between
+  // DisableControls and EnableControls so that views hear of them once.
+  //
+  // Not thread-safe: one thread at a time. A worker may fill a data set that no view reads
+  // (controls disabled, grid detached) and hand it back to the main thread.
 
  signals:
   // Fields or rows were replaced (load, open, close, or any change while controls were disabled).
@@ -145,6 +153,9 @@ class TClientDataSet : public QObject {
 
  private:
   friend class TField;
+  void VeriDegisti();
+  void KayitDegisti(int row);
+  void KonumDegisti();
   struct Impl;
   std::unique_ptr<Impl> d;
 };
