@@ -1,0 +1,63 @@
+#include "katlama.h"
+
+namespace {
+
+QChar KatlaHarf(QChar c) {
+  switch (c.unicode()) {
+    case u'İ': case u'I': case u'ı': case u'i': case u'Î': case u'î': return u'i';
+    case u'Ş': case u'ş': return u's';
+    case u'Ğ': case u'ğ': return u'g';
+    case u'Ü': case u'ü': case u'Û': case u'û': return u'u';
+    case u'Ö': case u'ö': return u'o';
+    case u'Ç': case u'ç': return u'c';
+    case u'Â': case u'â': return u'a';
+    default: break;
+  }
+  if (c.unicode() < 128) {
+    if (c >= u'A' && c <= u'Z') return QChar(c.unicode() + 32);
+    return c;
+  }
+  return c.toLower();
+}
+
+}  // namespace
+
+QString TurkceKatla(const QString& metin) {
+  QString sonuc;
+  sonuc.reserve(metin.size());
+  bool bosluk = false;
+  for (QChar c : metin) {
+    if (c.isSpace()) {
+      bosluk = !sonuc.isEmpty();
+      continue;
+    }
+    if (bosluk) sonuc += u' ';
+    bosluk = false;
+    sonuc += KatlaHarf(c);
+  }
+  return sonuc;
+}
+
+QString KodKatla(const QString& metin) {
+  QString sonuc;
+  sonuc.reserve(metin.size());
+  for (QChar c : metin) {
+    if (c.isLetterOrNumber()) sonuc += KatlaHarf(c);
+  }
+  return sonuc;
+}
+
+QStringList AramaKelimeleri(const QString& metin, bool* hepsi) {
+  QStringList kelimeler;
+  bool joker = false;
+  const QStringList parcalar = TurkceKatla(metin).split(u' ', Qt::SkipEmptyParts);
+  for (QString k : parcalar) {
+    const qsizetype once = k.size();
+    k.remove(u'%');
+    k.remove(u'*');
+    if (k.size() != once && k.isEmpty()) joker = true;
+    if (!k.isEmpty()) kelimeler << k;
+  }
+  if (hepsi) *hepsi = kelimeler.isEmpty() && joker;
+  return kelimeler;
+}
