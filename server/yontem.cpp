@@ -1,0 +1,202 @@
+// Reading a call's input parameters, building an answer, and the table of methods.
+
+#include "yontem.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QStringList>
+#include <charconv>
+#include <cmath>
+
+#include "session/baglantiu.h"
+
+namespace {
+
+const char* TurAdi(const QJsonValue& v) {
+  switch (v.type()) {
+    case QJsonValue::Null: return "null";
+    case QJsonValue::Bool: return "bool";
+    case QJsonValue::Double: return "sayı";
+    case QJsonValue::String: return "metin";
+    case QJsonValue::Array: return "dizi";
+    case QJsonValue::Object: return "nesne";
+    default: return "yok";
+  }
+}
+
+// The session record from its JSON object form: the field values under "fields", keyed by
+// the declared field names; a missing field keeps its default.
+std::unique_ptr<TSonucBilgisi> OturumOku(const QJsonObject& nesne) {
+  auto k = std::make_unique<TSonucBilgisi>();
+  const QJsonObject alanlar = nesne.value(QStringLiteral("fields")).toObject();
+  for (const auto& a : TSonucBilgisi::Alanlar()) {
+    const QJsonValue v = alanlar.value(QLatin1String(a.ad));
+    if (v.isUndefined() || v.isNull()) continue;
+    switch (a.tur) {
+      case TAlanTuru::Metin:
+        if (!v.isString()) throw std::runtime_error(std::string(a.ad) + " metin değil");
+        (*k).*(a.metin) = v.toString();
+        break;
+      case TAlanTuru::Tamsayi:
+        if (!v.isDouble()) throw std::runtime_error(std::string(a.ad) + " sayı değil");
+        (*k).*(a.tamsayi) = v.toInt();
+        break;
+      case TAlanTuru::Ondalik:
+      case TAlanTuru::Tarih:
+        if (!v.isDouble()) throw std::runtime_error(std::string(a.ad) + " sayı değil");
+        (*k).*(a.ondalik) = v.toDouble();
+        break;
+      case TAlanTuru::Mantik:
+        if (!v.isBool()) throw std::runtime_error(std::string(a.ad) + " bool değil");
+        (*k).*(a.mantik) = v.toBool();
+        break;
+    }
+  }
+  return k;
+}
+
+}  // namespace
+
+// ---- Cagri
+
+static QJsonValue Girdi(const Cagri& c, int i) {
+  if (i < 0 || i >= c.girdiler.size())
+    throw YontemHatasi(QStringLiteral("%1: %2. parametre eksik.").arg(c.yontem).arg(i + 1));
+  return c.girdiler.at(i);
+}
+
+[[noreturn]] static void TurHatasi(const Cagri& c, int i, const QJsonValue& v, const char* beklenen) {
+  throw YontemHatasi(QStringLiteral("%1: %2. parametre %3 olmalı (gelen: %4).")
+                         .arg(c.yontem)
+                         .arg(i + 1)
+                         .arg(QString::fromUtf8(beklenen), QString::fromUtf8(TurAdi(v))));
+}
+
+int Cagri::Int(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (!v.isDouble()) TurHatasi(*this, i, v, "tamsayı");
+  const double d = v.toDouble();
+  if (d != std::floor(d) || d < -2147483648.0 || d > 2147483647.0) TurHatasi(*this, i, v, "32 bit tamsayı");
+  return int(d);
+}
+
+qint64 Cagri::Int64(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (!v.isDouble()) TurHatasi(*this, i, v, "tamsayı");
+  const double d = v.toDouble();
+  if (d != std::floor(d) || std::fabs(d) > 9007199254740992.0) TurHatasi(*this, i, v, "64 bit tamsayı");
+  return qint64(d);
+}
+
+double Cagri::Float(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (!v.isDouble()) TurHatasi(*this, i, v, "sayı");
+  return v.toDouble();
+}
+
+QString Cagri::Text(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (v.isNull()) return QString();
+  if (!v.isString()) TurHatasi(*this, i, v, "metin");
+  return v.toString();
+}
+
+bool Cagri::Bool(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (!v.isBool()) TurHatasi(*this, i, v, "bool");
+  return v.toBool();
+}
+
+std::unique_ptr<TSonucBilgisi> Cagri::Oturum(int i) const {
+  const QJsonValue v = Girdi(*this, i);
+  if (v.isNull()) return nullptr;
+  if (!v.isObject()) TurHatasi(*this, i, v, "oturum kaydı");
+  try {
+    return OturumOku(v.toObject());
+  } catch (const std::exception& e) {
+    throw YontemHatasi(QStringLiteral("%1: %2. parametre okunamadı: %3")
+                           .arg(yontem)
+                           .arg(i + 1)
+                           .arg(QString::fromUtf8(e.what())));
+  }
+}
+
+// ---- Yanit
+
+static std::string JsonMetin(const QString& s) {
+  const QByteArray u = s.toUtf8();
+  std::string o;
+  o.reserve(size_t(u.size()) + 2);
+  o.push_back('"');
+  for (char ch : u) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    switch (c) {
+      case '"': o += "\\\""; break;
+      case '\\': o += "\\\\"; break;
+      case '\n': o += "\\n"; break;
+      case '\r': o += "\\r"; break;
+      case '\t': o += "\\t"; break;
+      case '\b': o += "\\b"; break;
+      case '\f': o += "\\f"; break;
+      default:
+        if (c < 0x20) {
+          static const char* hex = "0123456789abcdef";
+          o += "\\u00";
+          o.push_back(hex[c >> 4]);
+          o.push_back(hex[c & 15]);
+        } else {
+          o.push_back(ch);
+        }
+    }
+  }
+  o.push_back('"');
+  return o;
+}
+
+void Yanit::Int(qint64 v) { ogeler_.push_back({Tur::Deger, std::to_string(v), {}}); }
+
+void Yanit::Float(double v) {
+  if (!std::isfinite(v)) {
+    Null();
+    return;
+  }
+  char tampon[32];
+  const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
+  ogeler_.push_back({Tur::Deger, std::string(tampon, r.ptr), {}});
+}
+
+void Yanit::Text(const QString& v) { ogeler_.push_back({Tur::Deger, JsonMetin(v), {}}); }
+void Yanit::Bool(bool v) { ogeler_.push_back({Tur::Deger, v ? "true" : "false", {}}); }
+void Yanit::Null() { ogeler_.push_back({Tur::Deger, "null", {}}); }
+void Yanit::Json(const std::string& json) { ogeler_.push_back({Tur::Deger, json.empty() ? "null" : json, {}}); }
+void Yanit::Paket(std::string paketJson) { ogeler_.push_back({Tur::Paket, std::move(paketJson), {}}); }
+void Yanit::Akis(const QByteArray& baytlar) { ogeler_.push_back({Tur::Akis, {}, baytlar}); }
+
+// ---- YontemTablosu
+
+void YontemTablosu::Ekle(const QString& ad, YontemIsleyici isleyici, bool yazar) {
+  for (auto& k : kayitlar_) {
+    if (k.ad == ad) {
+      k.isle = std::move(isleyici);
+      k.yazar = yazar;
+      return;
+    }
+  }
+  kayitlar_.push_back({ad, std::move(isleyici), yazar});
+}
+
+const YontemIsleyici* YontemTablosu::Bul(const QString& ad, bool* yazar) const {
+  for (const auto& k : kayitlar_) {
+    if (k.ad == ad) {
+      if (yazar) *yazar = k.yazar;
+      return &k.isle;
+    }
+  }
+  return nullptr;
+}
+
+QStringList YontemTablosu::Adlar() const {
+  QStringList l;
+  for (const auto& k : kayitlar_) l << k.ad;
+  return l;
+}
