@@ -41,7 +41,7 @@ bool TGifResim::ResimYukle(const QByteArray& veri) {
     tampon->setData(veri);
     tampon->open(QIODevice::ReadOnly);
     auto film = std::make_unique<QMovie>(tampon.get(), "gif");
-    if (!film->isValid() || !film->jumpToFrame(0)) return false;
+    if (!film->isValid() || !film->jumpToFrame(0) || film->currentImage().isNull()) return false;
     film_.reset();
     tampon_ = std::move(tampon);
     film_ = std::move(film);

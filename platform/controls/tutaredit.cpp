@@ -5,6 +5,8 @@
 TTutarEdit::TTutarEdit(QWidget* parent) : QLineEdit(parent), ayarlar_(BicimAyarlari()) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setText(FormatFloat(bicim_, 0, ayarlar_));
+  // Any change of the text but DegerAta's own makes the text the value.
+  connect(this, &QLineEdit::textChanged, this, [this] { duzenlendi_ = true; });
   connect(this, &QLineEdit::textEdited, this, [this] {
     YazarkenBicimle();
     emit DegerDegisti(Deger());
@@ -34,6 +36,7 @@ bool TTutarEdit::Gecerli() const {
 }
 
 double TTutarEdit::Deger() const {
+  if (!duzenlendi_) return deger_;
   const QString s = SadeMetin(text(), ayarlar_);
   double d = 0;
   if (s.isEmpty() || s == QLatin1String("-")) return 0;
@@ -43,6 +46,7 @@ double TTutarEdit::Deger() const {
 void TTutarEdit::DegerAta(double deger) {
   deger_ = deger;
   setText(FormatFloat(bicim_, deger, ayarlar_));
+  duzenlendi_ = false;
 }
 
 void TTutarEdit::GosterimBicimiAta(const QString& bicim) {
@@ -85,15 +89,13 @@ void TTutarEdit::keyPressEvent(QKeyEvent* e) {
     return;
   }
   if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
-    // Either key types the decimal separator; a second one jumps behind the first.
-    const qsizetype var = text().indexOf(ayarlar_.DecimalSeparator);
-    if (hasSelectedText()) del();
-    if (var < 0 || text().indexOf(ayarlar_.DecimalSeparator) < 0) {
+    // Either key types the decimal separator; a second separator is ignored.
+    if (hasSelectedText() && selectedText().contains(ayarlar_.DecimalSeparator)) del();
+    if (!text().contains(ayarlar_.DecimalSeparator)) {
+      if (hasSelectedText()) del();
       insert(QString(ayarlar_.DecimalSeparator));
       YazarkenBicimle();
       emit DegerDegisti(Deger());
-    } else {
-      setCursorPosition(int(text().indexOf(ayarlar_.DecimalSeparator)) + 1);
     }
     return;
   }

@@ -12,7 +12,9 @@ class TTutarEdit : public QLineEdit {
  public:
   explicit TTutarEdit(QWidget* parent = nullptr);
 
-  double Deger() const;  // 0 for an empty text; the text read as a number otherwise
+  // The value set with DegerAta, exactly, until the user edits the text; then the text read
+  // as a number (0 for an empty text).
+  double Deger() const;
   void DegerAta(double deger);
   // True when the text reads as a number (an empty text counts as 0).
   bool Gecerli() const;
@@ -37,4 +39,5 @@ class TTutarEdit : public QLineEdit {
   QString bicim_ = QStringLiteral("#,###,##0.00");
   TFormatSettings ayarlar_;
   double deger_ = 0;
+  bool duzenlendi_ = false;  // the text was typed since the last DegerAta
 };
