@@ -150,3 +150,36 @@ QString SiparisDurumAdi(int durumNo) {
     default: return {};
   }
 }
+
+QString TutarYazisi(double tutar) {
+  const double y = Yuvarla2(tutar);
+  const qint64 kurus = static_cast<qint64>(std::llround(std::fabs(y) * 100.0));
+  QString tam = QString::number(kurus / 100);
+  for (qsizetype i = tam.size() - 3; i > 0; i -= 3) tam.insert(i, u'.');
+  return (y < 0 ? QStringLiteral("-") : QString()) + tam + u',' +
+         QStringLiteral("%1").arg(kurus % 100, 2, 10, QChar(u'0'));
+}
+
+StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno) {
+  StokFiyati f;
+  Sorgu s(db,
+          "SELECT s.FIYAT, s.KAMPFIYAT, s.K, s.KDV, IFNULL(i.IND1, 0), IFNULL(i.IND2, 0), IFNULL(i.IND3, 0), "
+          "IFNULL(i.IND4, 0), s.BARKOD, s.ADI FROM stoklar s "
+          "LEFT JOIN indirimler i ON i.GRUPNO = (SELECT INDIRIMGRUBU FROM cariler WHERE CARINO = ?1) "
+          "AND i.ANAGRUP = s.ANAGRUP WHERE s.STOK_STOKNO = ?2");
+  s.Bagla(1, carino).Bagla(2, stokno);
+  if (!s.Adim()) return f;
+  f.var = true;
+  f.k = static_cast<int>(s.Int(2));
+  f.kdv = s.Float(3);
+  f.barkod = s.Text(8);
+  f.adi = s.Text(9);
+  if (f.k > 0 && s.Float(1) > 0) {
+    f.fiyat = s.Float(1);
+  } else {
+    f.k = 0;
+    f.fiyat = s.Float(0);
+    for (int i = 0; i < 4; ++i) f.ind[i] = s.Float(4 + i);
+  }
+  return f;
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <sqlite3.h>
 
+#include <functional>
 #include <string>
 
 // A prepared statement; errors throw YontemHatasi with a Turkish message.
@@ -74,3 +75,48 @@ QString SimdiSaat();
 
 // The text names of the order states by DURUMNO.
 QString SiparisDurumAdi(int durumNo);
+
+// --- packets shared by several methods
+
+class PaketYazici;
+
+// Adds a text cell straight from a result column (no QString round trip).
+void MetinYaz(PaketYazici& p, int col, const Sorgu& s, int scol);
+
+// The customer's prices of the stocks that match `kosul` (an SQL condition over the stock
+// table aliased "s", with ? parameters bound by `bagla` starting at index 2), in the columns of
+// the stock lists (STOK_STOKNO, BARKOD, ADI, ... FIYAT, IND1..IND4, INDIRIMYAZI, NETFIYAT,
+// KDVDAHIL, LISTEFIYAT1, KAMPFIYAT, TEKCEKIMFIYAT, NAKITFIYAT ...). `sirala` orders the rows.
+std::string StokPaketiYaz(sqlite3* db, int carino, const QString& kosul,
+                          const std::function<void(Sorgu&)>& bagla, const QString& sirala = QStringLiteral("s.ADI, s.STOK_STOKNO"));
+
+// The cash and single-charge discount percentages of the payment ways (settings).
+double NakitIskonto(sqlite3* db);
+double TekCekimIskonto(sqlite3* db);
+
+// Basket lines or order lines in the one column set the basket, order, balances and movements
+// grids read (SEC, VERILISTARIHI, SIRANO, ... TUTAR, INDIRIMTUTAR, NETBIRIMFIYAT, VERGITUTARI,
+// NETTUTAR, ... TESLIMEDILEN, KALAN, STOKHAR_NO, ILKFIYAT, ELDEKI ...), amounts computed here.
+// kosul: an SQL condition over the basket ("b") or the order lines ("l") and orders ("o");
+// its ? parameters are bound by `bagla` from index 1.
+enum class SatirKaynagi { Sepet, Siparis };
+std::string SatirPaketiYaz(sqlite3* db, SatirKaynagi kaynak, const QString& kosul,
+                           const std::function<void(Sorgu&)>& bagla, const QString& sirala);
+
+// An amount as "#,###,##0.00" with Turkish separators ("48.250,75").
+QString TutarYazisi(double tutar);
+
+// The price of one stock for one customer as the stock lists show it: unit price (the campaign
+// price for a campaign stock), the customer's discount rates (none on a campaign price), VAT.
+struct StokFiyati {
+  bool var = false;
+  double fiyat = 0;
+  double ind[4] = {0, 0, 0, 0};
+  double kdv = 0;
+  int k = 0;
+  QString barkod, adi;
+};
+StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno);
+
+// Account types that may set prices (sellers).
+inline bool FiyatYetkili(int musteriTipi) { return musteriTipi == 1 || musteriTipi == 2; }
