@@ -24,6 +24,14 @@ class TWebBrowser : public QWebEngineView {
   QString VarsayilanUserAgent() const { return varsayilan_; }
   QWebEngineProfile* Profil() const { return profil_; }
 
+  // Whether the browser engine can start in this process. Run as root, the engine needs its
+  // sandbox switched off by the user (QTWEBENGINE_DISABLE_SANDBOX=1 or --no-sandbox); without
+  // that it would end the whole program, so the windows ask first and show `neden` instead.
+  static bool Kullanilabilir(QString* neden = nullptr);
+  static bool Kullanilabilir(bool kok, const QByteArray& sandboxKapali,
+                             const QByteArray& chromiumBayraklari, const QStringList& argumanlar,
+                             QString* neden = nullptr);
+
  private:
   QString FUserAgent;
   QString varsayilan_;

@@ -83,9 +83,8 @@ TSekmeCubugu::TSekmeCubugu(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_Hover);
-  QSizePolicy sp(QSizePolicy::Preferred, QSizePolicy::Fixed);
-  sp.setHeightForWidth(true);
-  setSizePolicy(sp);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  setFixedHeight(kYukseklik + 2);
 }
 
 int TSekmeCubugu::SekmeEkle(const QString& baslik, const QIcon& simge) {
@@ -178,7 +177,7 @@ int TSekmeCubugu::SatirSayisiFor(int w) const {
 int TSekmeCubugu::heightForWidth(int w) const { return SatirSayisiFor(w) * kYukseklik + 2; }
 
 QSize TSekmeCubugu::sizeHint() const {
-  return {std::max(1, GorunurSayisi()) * kGenislik, heightForWidth(width() > 0 ? width() : 10000)};
+  return {std::max(1, GorunurSayisi()) * kGenislik, height()};
 }
 
 QSize TSekmeCubugu::minimumSizeHint() const { return {kGenislik, kYukseklik + 2}; }
@@ -199,8 +198,10 @@ int TSekmeCubugu::SekmeAt(const QPoint& nokta) const {
 }
 
 void TSekmeCubugu::Yerlesim() {
-  const int h = heightForWidth(width());
-  if (height() != h) updateGeometry();
+  // Until the layout has given the bar its width, one row is the best guess; a wrong guess
+  // here would make the whole window as tall as ten rows of tabs.
+  const int h = testAttribute(Qt::WA_Resized) ? heightForWidth(width()) : kYukseklik + 2;
+  if (height() != h) setFixedHeight(h);
   update();
 }
 

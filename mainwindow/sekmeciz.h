@@ -62,7 +62,7 @@ class TSekmeCubugu : public QWidget {
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
-  bool hasHeightForWidth() const override { return true; }
+  // Height of the row of tabs at width w; the bar takes it whenever its width changes.
   int heightForWidth(int w) const override;
 
  signals:

@@ -57,11 +57,11 @@ QPushButton:pressed, QToolButton:pressed { background: #c9b0e6; }
 QPushButton:default { border: 2px solid #6a3d9a; }
 QPushButton:focus { border: 2px solid #6a3d9a; }
 QPushButton:disabled, QToolButton:disabled { color: #9a90a6; border-color: #c9bdd8; }
-QLineEdit, QSpinBox, QDateEdit, QComboBox {
+QLineEdit {
   border: 1px solid #b39ccf; border-radius: 3px; padding: 2px 4px; background: white;
   selection-background-color: #6a3d9a;
 }
-QLineEdit:focus, QSpinBox:focus, QDateEdit:focus, QComboBox:focus { border: 1px solid #6a3d9a; }
+QLineEdit:focus { border: 1px solid #6a3d9a; }
 QLineEdit:read-only { background: #f5f0fa; }
 QMenu { border: 1px solid #8e5cc4; background: #fdfbff; }
 QMenu::item:selected { background: #6a3d9a; color: white; }

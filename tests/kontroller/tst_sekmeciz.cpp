@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "mainwindow/sekmeciz.h"
@@ -126,6 +127,22 @@ class SekmeCizTesti : public QObject {
     QCOMPARE(cubuk.SekmeAlani(5), QRect(0, 50, 120, 50));
     QVERIFY(cubuk.SekmeAlani(1).isEmpty());
     QCOMPARE(cubuk.SekmeAt(QPoint(10, 10)), 0);
+  }
+
+  // Ten pages in a wide window: one row of tabs, and the window keeps its height.
+  void PencereBoyuKorunur() {
+    QWidget pencere;
+    auto* dikey = new QVBoxLayout(&pencere);
+    auto* pk = new TSayfaKontrol;
+    for (int i = 0; i < 10; ++i) pk->SayfaEkle(new QLabel(QString::number(i)), QStringLiteral("%1=Sayfa").arg(i));
+    dikey->addWidget(pk);
+    pencere.resize(1300, 700);
+    pencere.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pencere));
+    QCOMPARE(pencere.height(), 700);
+    QCOMPARE(pk->Cubuk()->height(), TSekmeCubugu::kYukseklik + 2);
+    pencere.resize(700, 700);  // narrower: the tabs wrap into two rows
+    QTRY_COMPARE(pk->Cubuk()->height(), 2 * TSekmeCubugu::kYukseklik + 2);
   }
 
   void SayfaKontrolu() {

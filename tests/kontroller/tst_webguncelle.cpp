@@ -78,6 +78,34 @@ class WebGuncelleTesti : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!bitti.isEmpty(), 30000);
   }
 
+  // As root the engine starts only with its sandbox switched off by the user.
+  void Kullanilabilir_data() {
+    QTest::addColumn<bool>("kok");
+    QTest::addColumn<QByteArray>("degisken");
+    QTest::addColumn<QByteArray>("bayraklar");
+    QTest::addColumn<QStringList>("argumanlar");
+    QTest::addColumn<bool>("olur");
+    QTest::newRow("kullanıcı") << false << QByteArray() << QByteArray() << QStringList() << true;
+    QTest::newRow("root, ayarsız") << true << QByteArray() << QByteArray() << QStringList() << false;
+    QTest::newRow("root, 0") << true << QByteArray("0") << QByteArray() << QStringList() << false;
+    QTest::newRow("root, değişken") << true << QByteArray("1") << QByteArray() << QStringList() << true;
+    QTest::newRow("root, bayrak") << true << QByteArray() << QByteArray("--disable-gpu --no-sandbox")
+                                  << QStringList() << true;
+    QTest::newRow("root, argüman") << true << QByteArray() << QByteArray()
+                                   << QStringList{"DravikB2B", "--no-sandbox"} << true;
+  }
+
+  void Kullanilabilir() {
+    QFETCH(bool, kok);
+    QFETCH(QByteArray, degisken);
+    QFETCH(QByteArray, bayraklar);
+    QFETCH(QStringList, argumanlar);
+    QFETCH(bool, olur);
+    QString neden;
+    QCOMPARE(TWebBrowser::Kullanilabilir(kok, degisken, bayraklar, argumanlar, &neden), olur);
+    QCOMPARE(neden.contains(QLatin1String("QTWEBENGINE_DISABLE_SANDBOX=1")), !olur);
+  }
+
   // Two controls keep their own texts.
   void AyriProfiller() {
     TWebBrowser a, b;
