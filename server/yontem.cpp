@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "session/baglantiu.h"
+#include "session/kayitjson.h"
 
 namespace {
 
@@ -22,37 +23,6 @@ const char* TurAdi(const QJsonValue& v) {
     case QJsonValue::Object: return "nesne";
     default: return "yok";
   }
-}
-
-// The session record from its JSON object form: the field values under "fields", keyed by
-// the declared field names; a missing field keeps its default.
-std::unique_ptr<TSonucBilgisi> OturumOku(const QJsonObject& nesne) {
-  auto k = std::make_unique<TSonucBilgisi>();
-  const QJsonObject alanlar = nesne.value(QStringLiteral("fields")).toObject();
-  for (const auto& a : TSonucBilgisi::Alanlar()) {
-    const QJsonValue v = alanlar.value(QLatin1String(a.ad));
-    if (v.isUndefined() || v.isNull()) continue;
-    switch (a.tur) {
-      case TAlanTuru::Metin:
-        if (!v.isString()) throw std::runtime_error(std::string(a.ad) + " metin değil");
-        (*k).*(a.metin) = v.toString();
-        break;
-      case TAlanTuru::Tamsayi:
-        if (!v.isDouble()) throw std::runtime_error(std::string(a.ad) + " sayı değil");
-        (*k).*(a.tamsayi) = v.toInt();
-        break;
-      case TAlanTuru::Ondalik:
-      case TAlanTuru::Tarih:
-        if (!v.isDouble()) throw std::runtime_error(std::string(a.ad) + " sayı değil");
-        (*k).*(a.ondalik) = v.toDouble();
-        break;
-      case TAlanTuru::Mantik:
-        if (!v.isBool()) throw std::runtime_error(std::string(a.ad) + " bool değil");
-        (*k).*(a.mantik) = v.toBool();
-        break;
-    }
-  }
-  return k;
 }
 
 }  // namespace
@@ -112,7 +82,7 @@ std::unique_ptr<TSonucBilgisi> Cagri::Oturum(int i) const {
   if (v.isNull()) return nullptr;
   if (!v.isObject()) TurHatasi(*this, i, v, "oturum kaydı");
   try {
-    return OturumOku(v.toObject());
+    return KayitJsonOku<TSonucBilgisi>(v);
   } catch (const std::exception& e) {
     throw YontemHatasi(QStringLiteral("%1: %2. parametre okunamadı: %3")
                            .arg(yontem)

@@ -49,6 +49,9 @@ class TSQLConnection {
   // The connection must be open.
   QByteArray Cagir(const QString& yontem, const QByteArray& girdilerJson);
 
+  // The underlying connection the proxy is created on (this object itself).
+  TSQLConnection* DBXConnection() { return this; }
+
   // Plain GET on the server's port (used by the notification channel and tests).
   QString TemelAdres() const;  // "http://host:port/" + context
 
