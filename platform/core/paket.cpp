@@ -1,1 +1,529 @@
 #include "platform/core/paket.h"
+
+#include <simdjson.h>
+
+#include <QByteArray>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+namespace od = simdjson::ondemand;
+
+namespace {
+
+struct TurAdi {
+  TFieldType tur;
+  const char* ad;
+};
+constexpr TurAdi kTurler[] = {
+    {TFieldType::ftInteger, "int"},   {TFieldType::ftLargeint, "largeint"}, {TFieldType::ftFloat, "float"},
+    {TFieldType::ftCurrency, "currency"}, {TFieldType::ftBCD, "decimal"}, {TFieldType::ftString, "text"},
+    {TFieldType::ftBoolean, "bool"},  {TFieldType::ftDate, "date"},         {TFieldType::ftDateTime, "datetime"},
+    {TFieldType::ftBlob, "blob"},
+};
+
+[[noreturn]] void Bozuk(const std::string& ne) { throw EPaketHatasi("Veri paketi bozuk: " + ne); }
+
+template <class T>
+T Al(simdjson::simdjson_result<T>&& r, const char* ne) {
+  T v{};
+  if (std::move(r).get(v) != simdjson::SUCCESS) Bozuk(ne);
+  return v;
+}
+
+void Kontrol(simdjson::error_code e, const char* ne) {
+  if (e != simdjson::SUCCESS) Bozuk(ne);
+}
+
+struct AlanTanimi {
+  QString ad;
+  TFieldType tur = TFieldType::ftString;
+  int boyut = 0;
+};
+
+std::string SutunAdi(const TClientDataSet& ds, int col) {
+  return ds.Fields(col)->FieldName().toStdString();
+}
+
+void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) {
+  const TFieldType tur = ds.Fields(col)->DataType();
+  od::array dizi;
+  if (sutun.get_array().get(dizi) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu bir dizi değil");
+  if ((tur == TFieldType::ftString || tur == TFieldType::ftBlob)) {
+    // the column's JSON bounds its bytes: reserve once instead of growing cell by cell
+    std::string_view ham;
+    if (dizi.raw_json().get(ham) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
+    ds.ReserveBytes(col, ham.size());
+    Kontrol(dizi.reset().error(), "sütun okunamadı");
+  }
+  std::int64_t r = 0;
+  for (auto eleman : dizi) {
+    od::value v;
+    if (eleman.get(v) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
+    if (r >= satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından fazla değer var");
+    od::json_type jt;
+    Kontrol(v.type().get(jt), "değer okunamadı");
+    const int row = static_cast<int>(r++);
+    if (jt == od::json_type::null) {
+      Kontrol(v.is_null().error(), "null okunamadı");
+      continue;  // rows start as null
+    }
+    bool uygun = true;
+    switch (tur) {
+      case TFieldType::ftInteger:
+      case TFieldType::ftLargeint: {
+        std::int64_t x = 0;
+        uygun = jt == od::json_type::number && v.get_int64().get(x) == simdjson::SUCCESS;
+        if (uygun && tur == TFieldType::ftInteger &&
+            (x < std::numeric_limits<std::int32_t>::min() || x > std::numeric_limits<std::int32_t>::max()))
+          uygun = false;
+        if (uygun) ds.SetIntAt(row, col, x);
+        break;
+      }
+      case TFieldType::ftBoolean: {
+        bool b = false;
+        uygun = jt == od::json_type::boolean && v.get_bool().get(b) == simdjson::SUCCESS;
+        if (uygun) ds.SetIntAt(row, col, b ? 1 : 0);
+        break;
+      }
+      case TFieldType::ftString: {
+        std::string_view s;
+        uygun = jt == od::json_type::string && v.get_string().get(s) == simdjson::SUCCESS;
+        if (uygun) ds.SetUtf8At(row, col, s.data(), s.size());
+        break;
+      }
+      case TFieldType::ftBlob: {
+        std::string_view s;
+        uygun = jt == od::json_type::string && v.get_string().get(s) == simdjson::SUCCESS;
+        if (uygun) {
+          auto sonuc = QByteArray::fromBase64Encoding(
+              QByteArray::fromRawData(s.data(), static_cast<qsizetype>(s.size())),
+              QByteArray::AbortOnBase64DecodingErrors);
+          uygun = static_cast<bool>(sonuc);
+          if (uygun) ds.SetBytesAt(row, col, *sonuc);
+        }
+        break;
+      }
+      default: {  // float, currency, decimal, dates
+        double x = 0;
+        uygun = jt == od::json_type::number && v.get_double().get(x) == simdjson::SUCCESS;
+        if (uygun) ds.SetFloatAt(row, col, x);
+        break;
+      }
+    }
+    if (!uygun)
+      Bozuk(SutunAdi(ds, col) + " sütununun " + std::to_string(row + 1) + ". değeri " + PaketTurAdi(tur) +
+            " türüne uymuyor");
+  }
+  if (r != satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından az değer var");
+}
+
+std::vector<AlanTanimi> AlanlariCoz(od::value deger) {
+  std::vector<AlanTanimi> alanlar;
+  od::array dizi;
+  if (deger.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"fields\" bir dizi değil");
+  for (auto eleman : dizi) {
+    od::object nesne;
+    if (eleman.get_object().get(nesne) != simdjson::SUCCESS) Bozuk("alan tanımı bir nesne değil");
+    AlanTanimi a;
+    bool adVar = false, turVar = false;
+    for (auto uye : nesne) {
+      std::string_view anahtar = Al(uye.unescaped_key(), "alan tanımı okunamadı");
+      od::value v = Al(uye.value(), "alan tanımı okunamadı");
+      if (anahtar == "name") {
+        std::string_view s;
+        if (v.get_string().get(s) != simdjson::SUCCESS) Bozuk("alan adı metin değil");
+        a.ad = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+        adVar = true;
+      } else if (anahtar == "type") {
+        std::string_view s;
+        if (v.get_string().get(s) != simdjson::SUCCESS) Bozuk("alan türü metin değil");
+        if (!PaketTuru(s, a.tur)) Bozuk("bilinmeyen alan türü \"" + std::string(s) + "\"");
+        turVar = true;
+      } else if (anahtar == "size") {
+        std::int64_t n = 0;
+        if (v.get_int64().get(n) != simdjson::SUCCESS || n < 0 || n > std::numeric_limits<int>::max())
+          Bozuk("alan boyu geçersiz");
+        a.boyut = static_cast<int>(n);
+      }
+    }
+    if (!adVar || a.ad.isEmpty()) Bozuk("alan adı eksik");
+    if (!turVar) Bozuk(a.ad.toStdString() + " alanının türü eksik");
+    alanlar.push_back(std::move(a));
+  }
+  return alanlar;
+}
+
+void SutunlariCoz(od::value deger, TClientDataSet& ds, std::int64_t satir) {
+  od::array dizi;
+  if (deger.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"columns\" bir dizi değil");
+  int col = 0;
+  for (auto eleman : dizi) {
+    od::value v;
+    if (eleman.get(v) != simdjson::SUCCESS) Bozuk("\"columns\" okunamadı");
+    if (col >= ds.FieldCount()) Bozuk("alan sayısından fazla sütun var");
+    SutunCoz(v, ds, col, satir);
+    ++col;
+  }
+  if (col != ds.FieldCount()) Bozuk("alan sayısından az sütun var");
+}
+
+// The packet object itself (or null).
+void PaketCoz(od::value paket, TClientDataSet& ds, std::size_t bayt) {
+  od::json_type jt;
+  Kontrol(paket.type().get(jt), "paket okunamadı");
+  if (jt == od::json_type::null) {
+    Kontrol(paket.is_null().error(), "paket okunamadı");
+    return;  // no data: closed and empty
+  }
+  od::object nesne;
+  if (paket.get_object().get(nesne) != simdjson::SUCCESS) Bozuk("paket bir nesne değil");
+
+  std::int64_t satir = -1;
+  bool alanVar = false, sutunVar = false, sutunErtelendi = false;
+  auto satirlariAc = [&] {
+    // every row takes at least two bytes in every column: a wrong count must not reserve memory
+    if (ds.FieldCount() == 0 && satir > 0) Bozuk("alanı olmayan pakette satır olamaz");
+    if (ds.FieldCount() > 0 && static_cast<std::uint64_t>(satir) > bayt / 2) Bozuk("satır sayısı paketin boyuna uymuyor");
+    ds.AppendRows(static_cast<int>(satir));
+  };
+  for (auto uye : nesne) {
+    std::string_view anahtar = Al(uye.unescaped_key(), "paket okunamadı");
+    od::value v = Al(uye.value(), "paket okunamadı");
+    if (anahtar == "rows") {
+      std::int64_t n = 0;
+      if (v.get_int64().get(n) != simdjson::SUCCESS || n < 0 || n > std::numeric_limits<int>::max())
+        Bozuk("\"rows\" geçersiz");
+      if (satir >= 0 || sutunVar) Bozuk("\"rows\" yinelenmiş ya da yerinde değil");
+      satir = n;
+    } else if (anahtar == "fields") {
+      if (alanVar || sutunVar) Bozuk("\"fields\" yinelenmiş ya da yerinde değil");
+      for (auto& a : AlanlariCoz(v)) {
+        if (ds.FindField(a.ad)) Bozuk(a.ad.toStdString() + " alanı iki kez tanımlanmış");
+        ds.AddField(a.ad, a.tur, a.boyut);
+      }
+      alanVar = true;
+    } else if (anahtar == "columns") {
+      if (sutunVar || sutunErtelendi) Bozuk("\"columns\" yinelenmiş");
+      if (satir < 0 || !alanVar) {
+        sutunErtelendi = true;  // read after the other members
+        continue;
+      }
+      satirlariAc();
+      SutunlariCoz(v, ds, satir);
+      sutunVar = true;
+    }
+  }
+  if (satir < 0) Bozuk("\"rows\" eksik");
+  if (!alanVar) Bozuk("\"fields\" eksik");
+  if (sutunErtelendi) {
+    Kontrol(nesne.reset().error(), "paket okunamadı");
+    od::value v = Al(nesne.find_field_unordered("columns"), "\"columns\" okunamadı");
+    satirlariAc();
+    SutunlariCoz(v, ds, satir);
+    sutunVar = true;
+    // walk to the end of the object again so that the reader stands after it
+    Kontrol(nesne.reset().error(), "paket okunamadı");
+    for (auto uye : nesne) Kontrol(uye.error(), "paket okunamadı");
+  }
+  if (!sutunVar) Bozuk("\"columns\" eksik");
+  ds.Open();
+}
+
+void Coz(const TVeriPaketi& paket, TClientDataSet& ds) {
+  const QByteArray& b = paket.Bayt();
+  if (b.isEmpty()) Bozuk("boş yanıt");
+  QByteArray paylasilan = b;  // shares the bytes; only used to learn the spare room after them
+  const std::size_t boy = static_cast<std::size_t>(b.size());
+  const std::size_t bosluk = static_cast<std::size_t>(std::max<qsizetype>(0, paylasilan.data_ptr().freeSpaceAtEnd()));
+  simdjson::padded_string kopya;
+  simdjson::padded_string_view girdi;
+  if (bosluk >= simdjson::SIMDJSON_PADDING) {
+    girdi = simdjson::padded_string_view(b.constData(), boy, boy + bosluk);
+  } else {
+    kopya = simdjson::padded_string(b.constData(), boy);
+    girdi = kopya;
+  }
+  od::parser ayristirici;
+  od::document doc;
+  if (ayristirici.iterate(girdi).get(doc) != simdjson::SUCCESS) Bozuk("geçersiz JSON");
+
+  if (paket.Konum() < 0) {
+    od::value v;
+    // a document that is a bare scalar (null) cannot be read as a value
+    od::json_type jt;
+    Kontrol(doc.type().get(jt), "geçersiz JSON");
+    if (jt == od::json_type::null) {
+      Kontrol(doc.is_null().error(), "geçersiz JSON");
+    } else {
+      Kontrol(doc.get_value().get(v), "geçersiz JSON");
+      PaketCoz(v, ds, boy);
+    }
+  } else {
+    od::object zarf;
+    if (doc.get_object().get(zarf) != simdjson::SUCCESS) Bozuk("yanıt bir nesne değil");
+    bool bulundu = false, sonucVar = false;
+    for (auto uye : zarf) {
+      std::string_view anahtar = Al(uye.unescaped_key(), "yanıt okunamadı");
+      od::value v = Al(uye.value(), "yanıt okunamadı");
+      if (anahtar != "result") continue;
+      if (sonucVar) Bozuk("\"result\" yinelenmiş");
+      sonucVar = true;
+      od::array dizi;
+      if (v.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"result\" bir dizi değil");
+      int i = 0;
+      for (auto eleman : dizi) {
+        od::value e;
+        if (eleman.get(e) != simdjson::SUCCESS) Bozuk("\"result\" okunamadı");
+        if (i++ == paket.Konum()) {
+          PaketCoz(e, ds, boy);
+          bulundu = true;
+        }
+      }
+    }
+    if (!sonucVar) Bozuk("yanıtta \"result\" yok");
+    if (!bulundu) Bozuk("yanıtın \"result\" dizisinde " + std::to_string(paket.Konum()) + ". sırada değer yok");
+  }
+  if (doc.current_location().error() != simdjson::OUT_OF_BOUNDS) Bozuk("paketten sonra fazla veri var");
+}
+
+// ---- writing
+
+void JsonMetin(std::string& o, std::string_view s) {
+  static const char kHex[] = "0123456789abcdef";
+  o += '"';
+  std::size_t bas = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    o.append(s.data() + bas, i - bas);
+    bas = i + 1;
+    switch (c) {
+      case '"': o += "\\\""; break;
+      case '\\': o += "\\\\"; break;
+      case '\n': o += "\\n"; break;
+      case '\r': o += "\\r"; break;
+      case '\t': o += "\\t"; break;
+      case '\b': o += "\\b"; break;
+      case '\f': o += "\\f"; break;
+      default:
+        o += "\\u00";
+        o += kHex[c >> 4];
+        o += kHex[c & 15];
+    }
+  }
+  o.append(s.data() + bas, s.size() - bas);
+  o += '"';
+}
+
+void Sayi(std::string& o, std::int64_t v) {
+  char buf[24];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  o.append(buf, static_cast<std::size_t>(r.ptr - buf));
+}
+
+void Sayi(std::string& o, double v) {
+  if (!std::isfinite(v)) {
+    o += "null";
+    return;
+  }
+  char buf[32];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);  // shortest text that reads back exactly
+  o.append(buf, static_cast<std::size_t>(r.ptr - buf));
+}
+
+bool Kesirli(TFieldType t) {
+  return t == TFieldType::ftFloat || t == TFieldType::ftCurrency || t == TFieldType::ftBCD ||
+         t == TFieldType::ftDate || t == TFieldType::ftDateTime;
+}
+
+}  // namespace
+
+const char* PaketTurAdi(TFieldType tur) {
+  for (const auto& t : kTurler)
+    if (t.tur == tur) return t.ad;
+  return "?";
+}
+
+bool PaketTuru(std::string_view ad, TFieldType& tur) {
+  for (const auto& t : kTurler)
+    if (ad == t.ad) {
+      tur = t.tur;
+      return true;
+    }
+  return false;
+}
+
+void PaketiYukle(const TVeriPaketi& paket, TClientDataSet& ds) {
+  ds.DisableControls();
+  ds.ClearFields();
+  try {
+    Coz(paket, ds);
+  } catch (const EPaketHatasi&) {
+    ds.ClearFields();
+    ds.EnableControls();
+    throw;
+  } catch (const EVeriSetiHatasi& e) {
+    ds.ClearFields();
+    ds.EnableControls();
+    throw EPaketHatasi(std::string("Veri paketi bozuk: ") + e.what());
+  } catch (const std::bad_alloc&) {
+    ds.ClearFields();
+    ds.EnableControls();
+    throw EPaketHatasi("Veri paketi için bellek yetmedi");
+  }
+  ds.EnableControls();
+}
+
+// ---- PaketYazici
+
+PaketYazici::AlanBilgisi& PaketYazici::Sutun(int col) {
+  if (col < 0 || col >= static_cast<int>(alanlar_.size()))
+    throw std::out_of_range("Paket sütunu geçersiz: " + std::to_string(col));
+  return alanlar_[static_cast<std::size_t>(col)];
+}
+
+void PaketYazici::Ayrac(AlanBilgisi& a) {
+  if (a.adet++ > 0) a.json += ',';
+}
+
+int PaketYazici::Alan(std::string_view ad, TFieldType tur, int boyut) {
+  if (ad.empty()) throw std::invalid_argument("Alan adı boş olamaz");
+  alanlar_.push_back(AlanBilgisi{std::string(ad), tur, boyut, {}, 0});
+  return static_cast<int>(alanlar_.size()) - 1;
+}
+
+std::int64_t PaketYazici::Hucre(int col) const {
+  return const_cast<PaketYazici*>(this)->Sutun(col).adet;
+}
+
+void PaketYazici::Null(int col) {
+  AlanBilgisi& a = Sutun(col);
+  Ayrac(a);
+  a.json += "null";
+}
+
+void PaketYazici::Int(int col, std::int64_t v) {
+  AlanBilgisi& a = Sutun(col);
+  if (a.tur == TFieldType::ftInteger) {
+    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+      throw std::invalid_argument(a.ad + " alanı 32 bitlik tamsayı; değer sığmıyor");
+  } else if (a.tur != TFieldType::ftLargeint && !Kesirli(a.tur)) {
+    throw std::invalid_argument(a.ad + " alanına tamsayı yazılamaz");
+  }
+  Ayrac(a);
+  Sayi(a.json, v);
+}
+
+void PaketYazici::Float(int col, double v) {
+  AlanBilgisi& a = Sutun(col);
+  if (!Kesirli(a.tur)) throw std::invalid_argument(a.ad + " alanına ondalıklı sayı yazılamaz");
+  Ayrac(a);
+  Sayi(a.json, v);
+}
+
+void PaketYazici::Text(int col, std::string_view utf8) {
+  AlanBilgisi& a = Sutun(col);
+  if (a.tur != TFieldType::ftString) throw std::invalid_argument(a.ad + " alanına metin yazılamaz");
+  Ayrac(a);
+  if (simdjson::validate_utf8(utf8.data(), utf8.size())) {
+    JsonMetin(a.json, utf8);
+  } else {
+    QByteArray onarilmis = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toUtf8();
+    JsonMetin(a.json, std::string_view(onarilmis.constData(), static_cast<std::size_t>(onarilmis.size())));
+  }
+}
+
+void PaketYazici::Text(int col, const QString& v) {
+  QByteArray u = v.toUtf8();
+  Text(col, std::string_view(u.constData(), static_cast<std::size_t>(u.size())));
+}
+
+void PaketYazici::Bytes(int col, std::string_view bayt) {
+  AlanBilgisi& a = Sutun(col);
+  if (a.tur != TFieldType::ftBlob) throw std::invalid_argument(a.ad + " alanına ikili veri yazılamaz");
+  Ayrac(a);
+  QByteArray b64 = QByteArray::fromRawData(bayt.data(), static_cast<qsizetype>(bayt.size())).toBase64();
+  a.json += '"';
+  a.json.append(b64.constData(), static_cast<std::size_t>(b64.size()));
+  a.json += '"';
+}
+
+void PaketYazici::Bool(int col, bool v) {
+  AlanBilgisi& a = Sutun(col);
+  if (a.tur != TFieldType::ftBoolean) throw std::invalid_argument(a.ad + " alanına mantıksal değer yazılamaz");
+  Ayrac(a);
+  a.json += v ? "true" : "false";
+}
+
+std::string PaketYazici::Bitir() {
+  std::int64_t satir = alanlar_.empty() ? 0 : alanlar_.front().adet;
+  std::size_t boy = 64;
+  for (const auto& a : alanlar_) {
+    if (a.adet != satir) throw std::logic_error("Paket sütunlarının uzunlukları farklı: " + a.ad);
+    boy += a.json.size() + a.ad.size() + 48;
+  }
+  std::string o;
+  o.reserve(boy);
+  o += "{\"rows\":";
+  Sayi(o, satir);
+  o += ",\"fields\":[";
+  for (std::size_t i = 0; i < alanlar_.size(); ++i) {
+    const auto& a = alanlar_[i];
+    if (i) o += ',';
+    o += "{\"name\":";
+    JsonMetin(o, a.ad);
+    o += ",\"type\":\"";
+    o += PaketTurAdi(a.tur);
+    o += '"';
+    if (a.boyut > 0) {
+      o += ",\"size\":";
+      Sayi(o, static_cast<std::int64_t>(a.boyut));
+    }
+    o += '}';
+  }
+  o += "],\"columns\":[";
+  for (std::size_t i = 0; i < alanlar_.size(); ++i) {
+    if (i) o += ',';
+    o += '[';
+    o += alanlar_[i].json;
+    o += ']';
+    std::string().swap(alanlar_[i].json);
+  }
+  o += "]}";
+  alanlar_.clear();
+  return o;
+}
+
+std::string PaketYaz(const TClientDataSet& ds) {
+  PaketYazici y;
+  const int alan = ds.FieldCount();
+  for (int c = 0; c < alan; ++c) {
+    TField* f = ds.Fields(c);
+    QByteArray ad = f->FieldName().toUtf8();
+    y.Alan(std::string_view(ad.constData(), static_cast<std::size_t>(ad.size())), f->DataType(), f->Size());
+  }
+  const int satir = ds.Active() ? ds.RecordCount() : 0;
+  for (int c = 0; c < alan; ++c) {
+    const TFieldType t = ds.Fields(c)->DataType();
+    for (int r = 0; r < satir; ++r) {
+      if (ds.IsNullAt(r, c)) {
+        y.Null(c);
+        continue;
+      }
+      switch (t) {
+        case TFieldType::ftInteger:
+        case TFieldType::ftLargeint: y.Int(c, ds.IntAt(r, c)); break;
+        case TFieldType::ftBoolean: y.Bool(c, ds.IntAt(r, c) != 0); break;
+        case TFieldType::ftString: y.Text(c, ds.Utf8At(r, c)); break;
+        case TFieldType::ftBlob: y.Bytes(c, ds.Utf8At(r, c)); break;
+        default: y.Float(c, ds.FloatAt(r, c)); break;
+      }
+    }
+  }
+  return y.Bitir();
+}

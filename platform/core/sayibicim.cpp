@@ -298,10 +298,19 @@ bool TryStrToFloat(const QString& metin, double& sonuc, const TFormatSettings& a
   if (!ust.empty()) s += std::string("e") + (ustEksi ? "-" : "") + ust;
   double d = 0;
   auto r = std::from_chars(s.data(), s.data() + s.size(), d);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
-    // underflow to zero is fine; overflow is not a number we can hold
-    if (r.ec == std::errc::result_out_of_range && std::fabs(d) < 1.0) d = 0.0;
-    else return false;
+  if (r.ec == std::errc::result_out_of_range) {
+    // too small reads as zero; too large is not a number we can hold
+    std::size_t ilk = tam.find_first_not_of('0');
+    long buyukluk = ilk == std::string::npos ? -static_cast<long>(kesir.find_first_not_of('0'))
+                                             : static_cast<long>(tam.size() - ilk);
+    if (kesir.find_first_not_of('0') == std::string::npos && ilk == std::string::npos) buyukluk = 0;
+    long us = 0;
+    std::from_chars(ust.data(), ust.data() + ust.size(), us);
+    if (ust.size() > 9) us = 1000000000L;
+    if (buyukluk + (ustEksi ? -us : us) > 0) return false;
+    d = 0.0;
+  } else if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
+    return false;
   }
   sonuc = eksi ? -d : d;
   return true;

@@ -750,6 +750,13 @@ QString TClientDataSet::TextAt(int row, int col) const {
   }
 }
 
+std::string_view TClientDataSet::Utf8At(int row, int col) const {
+  const Sutun& s = d->S(col);
+  d->Satir(row);
+  if (s.Bos(row) || !MetinTuru(s.tur)) return {};
+  return s.Bayt(row);
+}
+
 QVariant TClientDataSet::ValueAt(int row, int col) const {
   const Sutun& s = d->S(col);
   d->Satir(row);
@@ -809,6 +816,11 @@ int TClientDataSet::AddField(const QString& ad, TFieldType tur, int boyut) {
 void TClientDataSet::Reserve(int satir) {
   if (satir <= 0) return;
   for (auto& s : d->sutunlar) s->Ayir(satir);
+}
+
+void TClientDataSet::ReserveBytes(int col, std::size_t bayt) {
+  Sutun& s = d->S(col);
+  if (MetinTuru(s.tur) && bayt <= std::numeric_limits<std::uint32_t>::max()) s.metin.reserve(s.metin.size() + bayt);
 }
 
 int TClientDataSet::AppendRows(int adet) {

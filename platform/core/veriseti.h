@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 enum class TFieldType : std::uint8_t {
@@ -117,6 +118,7 @@ class TClientDataSet : public QObject {
   qint64 IntAt(int row, int col) const;      // integer, large integer, Boolean
   double FloatAt(int row, int col) const;    // any numeric or date field
   QString TextAt(int row, int col) const;    // text fields; other kinds as plain text
+  std::string_view Utf8At(int row, int col) const;  // text and blob bytes as held ("" otherwise); valid until the next change
   QVariant ValueAt(int row, int col) const;
   QString DisplayTextAt(int row, int col) const;
 
@@ -124,6 +126,7 @@ class TClientDataSet : public QObject {
   void ClearFields();                                       // closed, no fields, no rows
   int AddField(const QString& ad, TFieldType tur, int boyut = 0);
   void Reserve(int satir);
+  void ReserveBytes(int col, std::size_t bayt);             // room for the texts/bytes of a column
   int AppendRow();                                          // a row of nulls; returns its index
   int AppendRows(int adet);                                 // adet rows of nulls; returns the first index
   void SetNullAt(int row, int col);
