@@ -44,7 +44,9 @@ template <class Liste>
 QJsonValue ListeYaz(const Liste* l, int id) {
   if (!l) return QJsonValue(QJsonValue::Null);
   QJsonArray dizi;
-  for (int i = 0; i < l->Count(); ++i) dizi.append(DuzYaz(l->Items(i), id + 1 + i));
+  // An empty slot carries nothing and the reader takes no null entries: it is left out.
+  for (int i = 0; i < l->Count(); ++i)
+    if (l->Items(i)) dizi.append(DuzYaz(l->Items(i), id + 1 + static_cast<int>(dizi.size())));
   QJsonObject alanlar;
   alanlar.insert(QStringLiteral("FItems"), dizi);
   return Zarf(Liste::TurAdi, id, alanlar);
@@ -171,8 +173,8 @@ struct Kayit<TAcilisEkranlariki> {
   static QJsonValue Yaz(const TAcilisEkranlariki* k, int id) {
     if (!k) return QJsonValue(QJsonValue::Null);
     QJsonArray dizi;
-    int n = 0;
-    for (const auto& e : k->Ekranlar()) dizi.append(DuzYaz(e.get(), id + 1 + n++));
+    for (const auto& e : k->Ekranlar())
+      if (e) dizi.append(DuzYaz(e.get(), id + 1 + static_cast<int>(dizi.size())));
     QJsonObject alanlar;
     alanlar.insert(QStringLiteral("FEkranlar"), dizi);
     return Zarf(TAcilisEkranlariki::TurAdi, id, alanlar);

@@ -99,6 +99,14 @@ TEST(KayitJson, EkranlarKayitDizisiOlarakGider) {
   ASSERT_EQ(geri->Ekranlar().size(), 2u);
   for (int i = 0; i < 2; ++i) EXPECT_EQ(Farklar(*geri->Ekranlar()[i], *ekranlar[i]), std::vector<std::string>{});
 
+  // an empty slot is left out on the wire
+  TAcilisEkranlariki bosluklu;
+  bosluklu.SetEkranlar({nullptr, ekranlar[1], nullptr});
+  const auto bosluksuz = KayitJsonOku<TAcilisEkranlariki>(KayitJsonYaz(&bosluklu));
+  ASSERT_TRUE(bosluksuz);
+  ASSERT_EQ(bosluksuz->Ekranlar().size(), 1u);
+  EXPECT_EQ(bosluksuz->Ekranlar()[0]->Baslik(), QStringLiteral("Duyuru 2"));
+
   const auto bos = KayitJsonOku<TAcilisEkranlariki>(
       Json(R"({"type":"mobilstokunit.TAcilisEkranlariki","id":1,"fields":{"FEkranlar":[]}})"));
   ASSERT_TRUE(bos);
@@ -119,6 +127,7 @@ TEST(KayitJson, SahipListelerGidipGelir) {
 
   TMobilStoklar stoklar;
   stoklar.Add(std::make_unique<TMobilStok>());
+  stoklar.Add(nullptr);
   const auto s = KayitJsonOku<TMobilStoklar>(KayitJsonYaz(&stoklar));
   ASSERT_TRUE(s);
   ASSERT_EQ(s->Count(), 1);
