@@ -119,3 +119,23 @@ TEST(Beklesin, CokSayidaIsSirayiKaristirmaz) {
   ASSERT_TRUE(Bekle([&] { return tamam == n; }));
   for (int i = 0; i < n; ++i) EXPECT_EQ(sonuclar[i], i * i);
 }
+
+TEST(Beklesin, DevamAwaitCagiranIpliginOlayDongusundeCalisir) {
+  QThread iplik;
+  iplik.start();
+  auto* baglam = new QObject;
+  baglam->moveToThread(&iplik);
+  QObject::connect(&iplik, &QThread::finished, baglam, &QObject::deleteLater);
+  std::atomic<QThread*> devamIplik{nullptr};
+  std::atomic<bool> bitti{false};
+  QMetaObject::invokeMethod(baglam, [&] {
+    Async([] { QThread::msleep(10); })->Await([&] {
+      devamIplik = QThread::currentThread();
+      bitti = true;
+    });
+  });
+  EXPECT_TRUE(Bekle([&] { return bitti.load(); }));
+  EXPECT_EQ(devamIplik.load(), &iplik);
+  iplik.quit();
+  iplik.wait();
+}

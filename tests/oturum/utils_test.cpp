@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "platform/core/sayibicim.h"
 #include "platform/core/veriseti.h"
 #include "session/utils.h"
 
@@ -135,4 +136,16 @@ TEST(Utils, FloatAlanBicimleYalnizOndalikAlanlar) {
               tur == TFieldType::ftFloat ? QStringLiteral("#,###,##0.00") : QString());
   }
   FloatAlanBicimle(static_cast<TClientDataSet*>(nullptr));  // nothing to do, no crash
+
+  // under Turkish regional settings
+  const TFormatSettings onceki = BicimAyarlari();
+  BicimAyarlariKur(TFormatSettings::Turkce());
+  const int tutar = ds.FieldByName(QStringLiteral("TUTAR"))->Index();
+  const std::pair<double, const char*> degerler[] = {{1234567.5, "1.234.567,50"}, {0, "0,00"}, {-12.345, "-12,35"}};
+  for (const auto& [deger, metin] : degerler) {
+    const int r = ds.AppendRow();
+    ds.SetFloatAt(r, tutar, deger);
+    EXPECT_EQ(ds.DisplayTextAt(r, tutar), QString::fromUtf8(metin)) << deger;
+  }
+  BicimAyarlariKur(onceki);
 }
