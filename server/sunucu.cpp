@@ -363,6 +363,11 @@ void Sunucu::Baslat() {
   for (httplib::Server* s : {&d->api, &d->web}) {
     s->new_task_queue = [isci] { return new httplib::ThreadPool(isci); };
     s->set_tcp_nodelay(true);
+    // no SO_REUSEPORT: a second server on a port in use must fail instead of sharing it
+    s->set_socket_options([](int sock) {
+      int evet = 1;
+      setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &evet, sizeof evet);
+    });
     s->set_keep_alive_max_count(100000);
     s->set_keep_alive_timeout(30);
     s->set_read_timeout(30);

@@ -1,0 +1,142 @@
+// Every proxy operation reaches the reference server (a child process) under its method name
+// with its inputs in declaration order, as the server's call log shows.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <functional>
+
+#include "platform/rpc/dsbaglanti.h"
+#include "session/baglantiu.h"
+#include "session/kayitjson.h"
+#include "session/proxim.h"
+#include "tests/ortak/sunucusureci.h"
+
+namespace {
+
+TSonucBilgisi* Oturum() {
+  auto* k = new TSonucBilgisi;
+  k->SetCARINO(7);
+  k->SetADI(QStringLiteral("AYŞE"));
+  k->SetBILGISAYARID(QStringLiteral("DISK-1"));
+  return k;
+}
+
+struct Cagri {
+  const char* yontem;
+  std::function<void(TServerMethods1Client&)> cagir;
+  const char* girdiler;  // expected inputs; "$O" stands for the session record's object form
+};
+
+QJsonArray Beklenen(const char* metin) {
+  const std::unique_ptr<TSonucBilgisi> o(Oturum());  // same field values as the copies sent
+  QByteArray m(metin);
+  m.replace("$O", QByteArray::fromStdString(KayitJsonMetni(o.get())));
+  return QJsonDocument::fromJson("[" + m + "]").array();
+}
+
+const QStringList kOnAlti = {QStringLiteral("id"),  QStringLiteral("Başlık"), QStringLiteral("Firma"), QStringLiteral("Adres 1"),
+                             QStringLiteral("Adres 2"), QStringLiteral("Çankaya"), QStringLiteral("Ankara"), QStringLiteral("312"),
+                             QStringLiteral("313"), QStringLiteral("VD"), QStringLiteral("123"), QStringLiteral("Yetkili"),
+                             QStringLiteral("KULLANICI"), QStringLiteral("şifre"), QStringLiteral("a@b.c"), QStringLiteral("Ambar")};
+const char kOnAltiJson[] =
+    "\"id\",\"Başlık\",\"Firma\",\"Adres 1\",\"Adres 2\",\"Çankaya\",\"Ankara\",\"312\",\"313\",\"VD\",\"123\","
+    "\"Yetkili\",\"KULLANICI\",\"şifre\",\"a@b.c\",\"Ambar\"";
+
+std::vector<Cagri> Cagrilar() {
+  static QString ad;
+  static qint64 b;
+  const auto& k = kOnAlti;
+  return {
+      {"BuyukGetir", [](auto& p) { p.BuyukGetir("DISK-1"); }, "\"DISK-1\""},
+      {"StokAraGetirDravik", [](auto& p) { p.StokAraGetirDravik("vida", Oturum()); }, "\"vida\",$O"},
+      {"ResimVer5", [](auto& p) { p.ResimVer5(12, b); }, "12"},
+      {"SepetVer2", [](auto& p) { p.SepetVer2(7); }, "7"},
+      {"SepetEkle2", [](auto& p) { p.SepetEkle2(Oturum(), 7, 12, "B12", "Vida M8", 2.5, 18, 10.25, 5, 3, 1, 2, 3, 4.5); },
+       "$O,7,12,\"B12\",\"Vida M8\",2.5,18,10.25,5,3,1,2,3,4.5"},
+      {"SepetGuncelle2", [](auto& p) { p.SepetGuncelle2(Oturum(), 7, 0, "B12", "Vida M8", 3, 18, 10.25, 5, 3, 44, 0, 0, 0); },
+       "$O,7,0,\"B12\",\"Vida M8\",3,18,10.25,5,3,44,0,0,0"},
+      {"SepetSatirSil", [](auto& p) { p.SepetSatirSil(Oturum(), 44, "Vida M8 silindi"); }, "$O,44,\"Vida M8 silindi\""},
+      {"SepetHepsiniSil", [](auto& p) { p.SepetHepsiniSil(Oturum()); }, "$O"},
+      {"SepetSecimGuncelle", [](auto& p) { p.SepetSecimGuncelle(44, 1); }, "44,1"},
+      {"EkfiyatIndirimVer", [](auto& p) { p.EkfiyatIndirimVer(); }, ""},
+      {"CariVadeGunGecmismiBul", [](auto& p) { p.CariVadeGunGecmismiBul(7); }, "7"},
+      {"SiparisKaydetDravik", [](auto& p) { p.SiparisKaydetDravik(Oturum(), 7, 1, 2, "Acele", 3, 4, 1.5, "Nakit"); },
+       "$O,7,1,2,\"Acele\",3,4,1.5,\"Nakit\""},
+      {"TeslimVer", [](auto& p) { p.TeslimVer(); }, ""},
+      {"KargoVer", [](auto& p) { p.KargoVer(); }, ""},
+      {"KargolarVer", [](auto& p) { p.KargolarVer(2); }, "2"},
+      {"OncekiSiparisler", [](auto& p) { p.OncekiSiparisler(7); }, "7"},
+      {"CariEkstreVer", [](auto& p) { p.CariEkstreVer(7); }, "7"},
+      {"SiparisAyrintisi2", [](auto& p) { p.SiparisAyrintisi2(7, 100); }, "7,100"},
+      {"SiparisAytintisiDip", [](auto& p) { p.SiparisAytintisiDip(0, 100); }, "0,100"},
+      {"FaturaGetir", [](auto& p) { p.FaturaGetir(7, 200); }, "7,200"},
+      {"FaturaAltGetir", [](auto& p) { p.FaturaAltGetir(200); }, "200"},
+      {"Tahsilat", [](auto& p) { p.Tahsilat(300); }, "300"},
+      {"SanalposSiranoVer", [](auto& p) { p.SanalposSiranoVer(300); }, "300"},
+      {"SAnalPosPdfVer", [](auto& p) { p.SAnalPosPdfVer(5, b); }, "5"},
+      {"TumSiparislerVer", [](auto& p) { p.TumSiparislerVer(7, 12); }, "7,12"},
+      {"BakiyelerVer2", [](auto& p) { p.BakiyelerVer2(7); }, "7"},
+      {"BakiyeDuzenle", [](auto& p) { p.BakiyeDuzenle(Oturum(), 12, 44, 100, 5, 2, "B12"); }, "$O,12,44,100,5,2,\"B12\""},
+      {"BakiyeDegistir", [](auto& p) { p.BakiyeDegistir(Oturum(), 12, 44, 100, 5, 1, "B12"); }, "$O,12,44,100,5,1,\"B12\""},
+      {"BakiyeFiyatDegistir", [](auto& p) { p.BakiyeFiyatDegistir(Oturum(), 12, 44, 100, 5, 1, "B12", 9.75, 2.5); },
+       "$O,12,44,100,5,1,\"B12\",9.75,2.5"},
+      {"BalonGetir", [](auto& p) { p.BalonGetir(Oturum()); }, "$O"},
+      {"KayanYaziGetir", [](auto& p) { p.KayanYaziGetir(); }, ""},
+      {"BannerResimVer", [](auto& p) { p.BannerResimVer(b); }, ""},
+      {"BannerResimVer2", [](auto& p) { p.BannerResimVer2(b); }, ""},
+      {"BannerResimVer3", [](auto& p) { p.BannerResimVer3(b); }, ""},
+      {"AcilisReklamAdet", [](auto& p) { p.AcilisReklamAdet(); }, ""},
+      {"AcilisREklamVer", [](auto& p) { p.AcilisREklamVer(1); }, "1"},
+      {"AcilisEkranlarVer2", [](auto& p) { p.AcilisEkranlarVer2(); }, ""},
+      {"YenilerVer2", [](auto& p) { p.YenilerVer2(7); }, "7"},
+      {"KampanyaliVer2", [](auto& p) { p.KampanyaliVer2(7, 4); }, "7,4"},
+      {"DosyaListesi2", [](auto& p) { p.DosyaListesi2(); }, ""},
+      {"BelgeIndir", [](auto& p) { p.BelgeIndir(3, b, ad); }, "3"},
+      {"CariDurumVer", [](auto& p) { p.CariDurumVer(7); }, "7"},
+      {"CariAra", [](auto& p) { p.CariAra(Oturum(), "OTO"); }, "$O,\"OTO\""},
+      {"CariSepetVer", [](auto& p) { p.CariSepetVer(Oturum(), 2); }, "$O,2"},
+      {"SepetSayisi", [](auto& p) { p.SepetSayisi(Oturum()); }, "$O"},
+      {"TusSonuclariVer", [](auto& p) { p.TusSonuclariVer(Oturum()); }, "$O"},
+      {"RaporGetir", [](auto& p) { p.RaporGetir(1, 2, 3, 7, "MEHMET", 45000, 45030.5, b); },
+       "1,2,3,7,\"MEHMET\",45000,45030.5"},
+      {"RaporAlinanSiparisler", [](auto& p) { p.RaporAlinanSiparisler(Oturum(), 45000, 45030); }, "$O,45000,45030"},
+      {"RaporEnCokSatilanStoklar", [](auto& p) { p.RaporEnCokSatilanStoklar(Oturum(), 45000, 45030); }, "$O,45000,45030"},
+      {"MobilCariBilgisiGetir", [](auto& p) { p.MobilCariBilgisiGetir(7, "DISK-1"); }, "7,\"DISK-1\""},
+      {"MailGonserCari",
+       [k](auto& p) { p.MailGonserCari(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9], k[10], k[11], k[12], k[13], k[14], k[15]); },
+       kOnAltiJson},
+      {"MailGonserCariNormal",
+       [k](auto& p) {
+         p.MailGonserCariNormal(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9], k[10], k[11], k[12], k[13], k[14], k[15],
+                                QStringLiteral("Konu"));
+       },
+       nullptr},
+  };
+}
+
+TEST(ProxyCagrilari, HerYontemAdiVeGirdileriyleSunucuyaUlasir) {
+  TSunucuSureci sunucu({QStringLiteral("--stoklar"), QStringLiteral("200")});
+  ASSERT_TRUE(sunucu.Baslat()) << sunucu.Hata().toStdString();
+  TSQLConnection bag;
+  sunucu.Ayarla(bag);
+  bag.Open();
+  TServerMethods1Client p(bag.DBXConnection());
+  for (const auto& c : Cagrilar()) {
+    SCOPED_TRACE(c.yontem);
+    ASSERT_TRUE(sunucu.CagrilariTemizle());
+    try {
+      c.cagir(p);
+    } catch (const EDSHatasi&) {
+      // the method may refuse these made-up inputs; what matters here is the call itself
+    }
+    const QList<QJsonObject> log = sunucu.Cagrilar();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_EQ(log[0].value(QStringLiteral("yontem")).toString(), QString::fromLatin1(c.yontem));
+    const QByteArray beklenen = c.girdiler ? QByteArray(c.girdiler) : QByteArray(kOnAltiJson) + ",\"Konu\"";
+    EXPECT_EQ(log[0].value(QStringLiteral("params")).toArray(), Beklenen(beklenen.constData()));
+  }
+}
+
+}  // namespace
