@@ -88,11 +88,11 @@ QHash<QString, Oranlar> CariIndirimleri(sqlite3* db, int carino) {
 const char* const kStokAlanlari =
     "STOK_STOKNO, BARKOD, BARKOD_BARKODNO, ADI, MARKA, MODEL, FINISHKOD, OEM1, OEM2, OEM3, OEM4, OEMNO, "
     "URETICIKODU, DIGERADI, DPKOD, PKOD, BIRIM, ANAGRUP, OZELKOD, KDV, FIYAT, "
-    "CASE WHEN ESKIFIYAT > 0 THEN ESKIFIYAT ELSE FIYAT END, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, "
+    "FIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, "
     "ALINANSIPARIS, VERILENSIPARIS";
 
 // Reads the catalogue rows and prices them for the customer. kampanya: the campaign list's
-// column set (FIYAT is then the campaign price and ESKIFIYAT the list price).
+// column set (FIYAT is then the campaign price and ESKIFIYAT the list price before the campaign).
 IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kampanya) {
   const std::vector<IcerikSutun> ham = {
       {"STOK_STOKNO", IcerikTur::Int}, {"BARKOD"}, {"BARKOD_BARKODNO", IcerikTur::Int}, {"ADI"}, {"MARKA"},

@@ -312,20 +312,20 @@ struct CariUret {
   void Tahsilat(int carino, double tarih, const QString& tur, const QString& cins, double tutar, int idno,
                 const QString& evrak) {
     // a collection may come in two parts (e.g. two cheques)
-    const bool iki = cins == QLatin1String("Çek") && tutar > 1000;
+    const bool iki = cins == QStringLiteral("Çek") && tutar > 1000;
     const double parca1 = iki ? IcerikYuvarla(tutar / 2) : tutar;
     const double parcalar[2] = {parca1, IcerikYuvarla(tutar - parca1)};
     for (int p = 0; p < (iki ? 2 : 1); ++p) {
       IcerikCalistir(db,
                      QStringLiteral("INSERT INTO tahsilatlar(IDNO, CARINO, TARIH, TURU, CINS, VADE, TUTAR, ACIKLAMA, "
                                     "EVRAKNO, REF, SAAT, KUR, KURTL, DOVIZTUTAR) VALUES(?,?,?,?,?,?,?,?,?,?,?,'TL',1,0)"),
-                     {idno, carino, tarih, tur, cins, tarih + (cins == QLatin1String("Çek") ? 30.0 * (p + 1) : 0.0),
+                     {idno, carino, tarih, tur, cins, tarih + (cins == QStringLiteral("Çek") ? 30.0 * (p + 1) : 0.0),
                       parcalar[p],
                       tur == QLatin1String("Tediye") ? QStringLiteral("İade ödemesi") : QStringLiteral("%1 tahsilatı").arg(cins),
                       evrak, QStringLiteral("REF%1-%2").arg(idno).arg(p + 1),
                       QStringLiteral("%1:%2").arg(r.Aralik(9, 18), 2, 10, QLatin1Char('0')).arg(r.Aralik(0, 59), 2, 10, QLatin1Char('0'))});
     }
-    if (cins == QLatin1String("Kredi Kartı") && tur == QLatin1String("Tahsilat")) {
+    if (cins == QStringLiteral("Kredi Kartı") && tur == QLatin1String("Tahsilat")) {
       const QString kart = QStringLiteral("%1******%2").arg(r.Aralik(400000, 559999)).arg(r.Aralik(1000, 9999));
       IcerikCalistir(db,
                      QStringLiteral("INSERT INTO sanalpos(SIRANO, IDNO, CARINO, TARIH, SAAT, KARTNO, ONAYKODU, TUTAR, TAKSIT) "
