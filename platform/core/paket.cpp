@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <stdexcept>
@@ -49,77 +50,106 @@ std::string SutunAdi(const TClientDataSet& ds, int col) {
   return ds.Fields(col)->FieldName().toStdString();
 }
 
+// Walks the cells of a column; yaz(value, row) stores a cell of the column's kind and returns
+// false when the value is of another kind (then only null is accepted).
+template <class Yaz>
+void Hucreler(od::array& dizi, const TClientDataSet& ds, int col, std::int64_t satir, Yaz&& yaz) {
+  std::int64_t r = 0;
+  for (auto eleman : dizi) {
+    od::value v;
+    if (eleman.get(v) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
+    if (r >= satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından fazla değer var");
+    const int row = static_cast<int>(r++);
+    if (yaz(v, row)) continue;
+    bool bos = false;
+    if (v.is_null().get(bos) != simdjson::SUCCESS || !bos)
+      Bozuk(SutunAdi(ds, col) + " sütununun " + std::to_string(row + 1) + ". değeri " +
+            PaketTurAdi(ds.Fields(col)->DataType()) + " türüne uymuyor");
+  }
+  if (r != satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından az değer var");
+}
+
+inline void Dolu(std::uint64_t* bos, int row) { bos[row >> 6] &= ~(std::uint64_t{1} << (row & 63)); }
+
 void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) {
   const TFieldType tur = ds.Fields(col)->DataType();
   od::array dizi;
   if (sutun.get_array().get(dizi) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu bir dizi değil");
-  if ((tur == TFieldType::ftString || tur == TFieldType::ftBlob)) {
+  if (tur == TFieldType::ftString || tur == TFieldType::ftBlob) {
     // the column's JSON bounds its bytes: reserve once instead of growing cell by cell
     std::string_view ham;
     if (dizi.raw_json().get(ham) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
     ds.ReserveBytes(col, ham.size());
     Kontrol(dizi.reset().error(), "sütun okunamadı");
   }
-  std::int64_t r = 0;
-  for (auto eleman : dizi) {
-    od::value v;
-    if (eleman.get(v) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
-    if (r >= satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından fazla değer var");
-    od::json_type jt;
-    Kontrol(v.type().get(jt), "değer okunamadı");
-    const int row = static_cast<int>(r++);
-    if (jt == od::json_type::null) {
-      Kontrol(v.is_null().error(), "null okunamadı");
-      continue;  // rows start as null
-    }
-    bool uygun = true;
-    switch (tur) {
-      case TFieldType::ftInteger:
-      case TFieldType::ftLargeint: {
+  const TClientDataSet::HamSutun h = ds.HamYazim(col);
+  switch (tur) {
+    case TFieldType::ftInteger:
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
         std::int64_t x = 0;
-        uygun = jt == od::json_type::number && v.get_int64().get(x) == simdjson::SUCCESS;
-        if (uygun && tur == TFieldType::ftInteger &&
-            (x < std::numeric_limits<std::int32_t>::min() || x > std::numeric_limits<std::int32_t>::max()))
-          uygun = false;
-        if (uygun) ds.SetIntAt(row, col, x);
-        break;
-      }
-      case TFieldType::ftBoolean: {
-        bool b = false;
-        uygun = jt == od::json_type::boolean && v.get_bool().get(b) == simdjson::SUCCESS;
-        if (uygun) ds.SetIntAt(row, col, b ? 1 : 0);
-        break;
-      }
-      case TFieldType::ftString: {
-        std::string_view s;
-        uygun = jt == od::json_type::string && v.get_string().get(s) == simdjson::SUCCESS;
-        if (uygun) ds.SetUtf8At(row, col, s.data(), s.size());
-        break;
-      }
-      case TFieldType::ftBlob: {
-        std::string_view s;
-        uygun = jt == od::json_type::string && v.get_string().get(s) == simdjson::SUCCESS;
-        if (uygun) {
-          auto sonuc = QByteArray::fromBase64Encoding(
-              QByteArray::fromRawData(s.data(), static_cast<qsizetype>(s.size())),
-              QByteArray::AbortOnBase64DecodingErrors);
-          uygun = static_cast<bool>(sonuc);
-          if (uygun) ds.SetBytesAt(row, col, *sonuc);
+        if (v.get_int64().get(x) != simdjson::SUCCESS) return false;
+        if (x < std::numeric_limits<std::int32_t>::min() || x > std::numeric_limits<std::int32_t>::max())
+          Bozuk(SutunAdi(ds, col) + " sütununda 32 bite sığmayan sayı var");
+        h.i32[row] = static_cast<std::int32_t>(x);
+        Dolu(h.bos, row);
+        return true;
+      });
+      break;
+    case TFieldType::ftLargeint:
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
+        std::int64_t x = 0;
+        if (v.get_int64().get(x) != simdjson::SUCCESS) return false;
+        h.i64[row] = x;
+        Dolu(h.bos, row);
+        return true;
+      });
+      break;
+    case TFieldType::ftBoolean:
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
+        bool x = false;
+        if (v.get_bool().get(x) != simdjson::SUCCESS) return false;
+        h.b[row] = x ? 1 : 0;
+        Dolu(h.bos, row);
+        return true;
+      });
+      break;
+    case TFieldType::ftString:
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
+        // A text without escapes is copied straight from the reply (already checked as UTF-8).
+        std::string_view s = v.raw_json_token();
+        while (!s.empty() && (s.back() == ' ' || s.back() == '\n' || s.back() == '\r' || s.back() == '\t'))
+          s.remove_suffix(1);
+        if (s.size() >= 2 && s.front() == '"' && s.back() == '"' &&
+            std::memchr(s.data() + 1, '\\', s.size() - 2) == nullptr) {
+          ds.SetUtf8At(row, col, s.data() + 1, s.size() - 2);
+          return true;
         }
-        break;
-      }
-      default: {  // float, currency, decimal, dates
+        if (v.get_string().get(s) != simdjson::SUCCESS) return false;
+        ds.SetUtf8At(row, col, s.data(), s.size());
+        return true;
+      });
+      break;
+    case TFieldType::ftBlob:
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
+        std::string_view s;
+        if (v.get_string().get(s) != simdjson::SUCCESS) return false;
+        auto sonuc = QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), static_cast<qsizetype>(s.size())),
+                                                    QByteArray::AbortOnBase64DecodingErrors);
+        if (!sonuc) Bozuk(SutunAdi(ds, col) + " sütununun " + std::to_string(row + 1) + ". değeri base64 değil");
+        ds.SetBytesAt(row, col, *sonuc);
+        return true;
+      });
+      break;
+    default:  // float, currency, decimal, dates
+      Hucreler(dizi, ds, col, satir, [&](od::value& v, int row) {
         double x = 0;
-        uygun = jt == od::json_type::number && v.get_double().get(x) == simdjson::SUCCESS;
-        if (uygun) ds.SetFloatAt(row, col, x);
-        break;
-      }
-    }
-    if (!uygun)
-      Bozuk(SutunAdi(ds, col) + " sütununun " + std::to_string(row + 1) + ". değeri " + PaketTurAdi(tur) +
-            " türüne uymuyor");
+        if (v.get_double().get(x) != simdjson::SUCCESS) return false;
+        h.f[row] = x;
+        Dolu(h.bos, row);
+        return true;
+      });
+      break;
   }
-  if (r != satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından az değer var");
 }
 
 std::vector<AlanTanimi> AlanlariCoz(od::value deger) {
@@ -387,8 +417,16 @@ PaketYazici::AlanBilgisi& PaketYazici::Sutun(int col) {
   return alanlar_[static_cast<std::size_t>(col)];
 }
 
-void PaketYazici::Ayrac(AlanBilgisi& a) {
-  if (a.adet++ > 0) a.json += ',';
+std::string& PaketYazici::Yer(AlanBilgisi& a, std::size_t enAz) {
+  ++enAz;  // the comma
+  if (a.parca.empty() || a.parca.back().capacity() - a.parca.back().size() < enAz) {
+    const std::size_t onceki = a.parca.empty() ? 128 : a.parca.back().capacity();
+    a.parca.emplace_back();
+    a.parca.back().reserve(std::max(std::min<std::size_t>(onceki * 2, 1u << 20), enAz));
+  }
+  std::string& b = a.parca.back();
+  if (a.adet++ > 0) b += ',';
+  return b;
 }
 
 int PaketYazici::Alan(std::string_view ad, TFieldType tur, int boyut) {
@@ -403,8 +441,7 @@ std::int64_t PaketYazici::Hucre(int col) const {
 
 void PaketYazici::Null(int col) {
   AlanBilgisi& a = Sutun(col);
-  Ayrac(a);
-  a.json += "null";
+  Yer(a, 4) += "null";
 }
 
 void PaketYazici::Int(int col, std::int64_t v) {
@@ -415,26 +452,24 @@ void PaketYazici::Int(int col, std::int64_t v) {
   } else if (a.tur != TFieldType::ftLargeint && !Kesirli(a.tur)) {
     throw std::invalid_argument(a.ad + " alanına tamsayı yazılamaz");
   }
-  Ayrac(a);
-  Sayi(a.json, v);
+  Sayi(Yer(a, 32), v);
 }
 
 void PaketYazici::Float(int col, double v) {
   AlanBilgisi& a = Sutun(col);
   if (!Kesirli(a.tur)) throw std::invalid_argument(a.ad + " alanına ondalıklı sayı yazılamaz");
-  Ayrac(a);
-  Sayi(a.json, v);
+  Sayi(Yer(a, 32), v);
 }
 
 void PaketYazici::Text(int col, std::string_view utf8) {
   AlanBilgisi& a = Sutun(col);
   if (a.tur != TFieldType::ftString) throw std::invalid_argument(a.ad + " alanına metin yazılamaz");
-  Ayrac(a);
   if (simdjson::validate_utf8(utf8.data(), utf8.size())) {
-    JsonMetin(a.json, utf8);
+    JsonMetin(Yer(a, utf8.size() * 6 + 2), utf8);
   } else {
     QByteArray onarilmis = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toUtf8();
-    JsonMetin(a.json, std::string_view(onarilmis.constData(), static_cast<std::size_t>(onarilmis.size())));
+    JsonMetin(Yer(a, static_cast<std::size_t>(onarilmis.size()) * 6 + 2),
+              std::string_view(onarilmis.constData(), static_cast<std::size_t>(onarilmis.size())));
   }
 }
 
@@ -446,18 +481,17 @@ void PaketYazici::Text(int col, const QString& v) {
 void PaketYazici::Bytes(int col, std::string_view bayt) {
   AlanBilgisi& a = Sutun(col);
   if (a.tur != TFieldType::ftBlob) throw std::invalid_argument(a.ad + " alanına ikili veri yazılamaz");
-  Ayrac(a);
   QByteArray b64 = QByteArray::fromRawData(bayt.data(), static_cast<qsizetype>(bayt.size())).toBase64();
-  a.json += '"';
-  a.json.append(b64.constData(), static_cast<std::size_t>(b64.size()));
-  a.json += '"';
+  std::string& b = Yer(a, static_cast<std::size_t>(b64.size()) + 2);
+  b += '"';
+  b.append(b64.constData(), static_cast<std::size_t>(b64.size()));
+  b += '"';
 }
 
 void PaketYazici::Bool(int col, bool v) {
   AlanBilgisi& a = Sutun(col);
   if (a.tur != TFieldType::ftBoolean) throw std::invalid_argument(a.ad + " alanına mantıksal değer yazılamaz");
-  Ayrac(a);
-  a.json += v ? "true" : "false";
+  Yer(a, 5) += v ? "true" : "false";
 }
 
 std::string PaketYazici::Bitir() {
@@ -465,7 +499,8 @@ std::string PaketYazici::Bitir() {
   std::size_t boy = 64;
   for (const auto& a : alanlar_) {
     if (a.adet != satir) throw std::logic_error("Paket sütunlarının uzunlukları farklı: " + a.ad);
-    boy += a.json.size() + a.ad.size() + 48;
+    boy += a.ad.size() + 48;
+    for (const auto& p : a.parca) boy += p.size();
   }
   std::string o;
   o.reserve(boy);
@@ -490,9 +525,11 @@ std::string PaketYazici::Bitir() {
   for (std::size_t i = 0; i < alanlar_.size(); ++i) {
     if (i) o += ',';
     o += '[';
-    o += alanlar_[i].json;
+    for (auto& p : alanlar_[i].parca) {
+      o += p;
+      std::string().swap(p);
+    }
     o += ']';
-    std::string().swap(alanlar_[i].json);
   }
   o += "]}";
   alanlar_.clear();

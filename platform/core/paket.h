@@ -84,10 +84,12 @@ class PaketYazici {
     std::string ad;
     TFieldType tur;
     int boyut;
-    std::string json;  // the column's cells so far, comma separated
+    // the column's cells so far, comma separated, in blocks that grow up to 1 MB (no copying
+    // of what is written as the column grows)
+    std::vector<std::string> parca;
     std::int64_t adet = 0;
   };
   AlanBilgisi& Sutun(int col);
-  void Ayrac(AlanBilgisi& a);
+  std::string& Yer(AlanBilgisi& a, std::size_t enAz);  // the block to append a cell to (with its comma)
   std::vector<AlanBilgisi> alanlar_;
 };

@@ -43,9 +43,8 @@ struct Sutun {
   void DoluYap(int r) { bos[static_cast<std::size_t>(r) >> 6] &= ~(std::uint64_t{1} << (r & 63)); }
 
   void Buyut(int n) {  // n rows in all, new ones null
-    std::size_t eski = bos.size() * 64;
-    bos.resize((static_cast<std::size_t>(n) + 63) / 64, 0);
-    for (std::size_t r = eski; r < bos.size() * 64; ++r) bos[r >> 6] |= (std::uint64_t{1} << (r & 63));
+    // new rows are null; the bits past the last row are kept set as well
+    bos.resize((static_cast<std::size_t>(n) + 63) / 64, ~std::uint64_t{0});
     switch (tur) {
       case TFieldType::ftInteger: i32.resize(n); break;
       case TFieldType::ftLargeint: i64.resize(n); break;
@@ -821,6 +820,22 @@ void TClientDataSet::Reserve(int satir) {
 void TClientDataSet::ReserveBytes(int col, std::size_t bayt) {
   Sutun& s = d->S(col);
   if (MetinTuru(s.tur) && bayt <= std::numeric_limits<std::uint32_t>::max()) s.metin.reserve(s.metin.size() + bayt);
+}
+
+TClientDataSet::HamSutun TClientDataSet::HamYazim(int col) {
+  Sutun& s = d->S(col);
+  HamSutun h;
+  h.bos = s.bos.data();
+  switch (s.tur) {
+    case TFieldType::ftInteger: h.i32 = s.i32.data(); break;
+    case TFieldType::ftLargeint: h.i64 = s.i64.data(); break;
+    case TFieldType::ftBoolean: h.b = s.b.data(); break;
+    case TFieldType::ftString:
+    case TFieldType::ftBlob: break;
+    default: h.f = s.f.data(); break;
+  }
+  if (d->satir > 0) d->bekleyen = d->bekleyen || d->kapali > 0;
+  return h;
 }
 
 int TClientDataSet::AppendRows(int adet) {

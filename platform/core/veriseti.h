@@ -127,6 +127,18 @@ class TClientDataSet : public QObject {
   int AddField(const QString& ad, TFieldType tur, int boyut = 0);
   void Reserve(int satir);
   void ReserveBytes(int col, std::size_t bayt);             // room for the texts/bytes of a column
+
+  // Raw cells of a numeric column for bulk fills (the packet reader): the typed values and the
+  // null bits (bit set = null) of all rows; only the vector of the column's type is given.
+  // Valid until rows or fields change; writing through it sends no signal.
+  struct HamSutun {
+    std::uint64_t* bos = nullptr;
+    std::int32_t* i32 = nullptr;   // ftInteger
+    std::int64_t* i64 = nullptr;   // ftLargeint
+    double* f = nullptr;           // float, currency, decimal, dates
+    std::uint8_t* b = nullptr;     // ftBoolean
+  };
+  HamSutun HamYazim(int col);
   int AppendRow();                                          // a row of nulls; returns its index
   int AppendRows(int adet);                                 // adet rows of nulls; returns the first index
   void SetNullAt(int row, int col);
