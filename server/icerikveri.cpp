@@ -103,9 +103,9 @@ void SemaKur(sqlite3* db) {
 
 const char* const kKayanYazi =
     "<b><font color=\"#C0392B\">Kampanya:</font></b> Seçili fren balatalarında "
-    "<b>%20 indirim</b> ay sonuna kadar sürüyor! &nbsp;&bull;&nbsp; "
-    "<font color=\"#1E8449\">Yeni stoklar</font> her gün güncelleniyor. &nbsp;&bull;&nbsp; "
-    "Saat <b>15:00</b>'e kadar verilen siparişler aynı gün kargoya teslim edilir. &nbsp;&bull;&nbsp; "
+    "<b>%20 indirim</b> ay sonuna kadar sürüyor!  •  "
+    "<font color=\"#1E8449\">Yeni stoklar</font> her gün güncelleniyor.  •  "
+    "Saat <b>15:00</b>'e kadar verilen siparişler aynı gün kargoya teslim edilir.  •  "
     "<i>Ödemelerinizi Sanal Pos sayfasından güvenle yapabilirsiniz.</i>";
 
 struct EkranTanimi {
