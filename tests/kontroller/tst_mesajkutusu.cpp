@@ -105,7 +105,7 @@ class MesajKutusuTesti : public QObject {
       gorulenBaslik = k->windowTitle();
       gorulenSimge = k->icon();
       for (QAbstractButton* d : k->buttons()) gorulenBasliklar << d->text();
-      if (auto* d = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) odakta = d->text();
+      if (auto* d = qobject_cast<QAbstractButton*>(k->focusWidget())) odakta = d->text();
       merkezFarki = k->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     });
     const int sonuc = MesajGoster(QStringLiteral("Deneme metni"), tur, butonlar, varsayilan);
