@@ -68,6 +68,12 @@ inline void BuyukDoldur(TClientDataSet& ds, int n) {
   ds.AddField(QStringLiteral("NETFIYAT"), TFieldType::ftFloat);
   ds.AddField(QStringLiteral("KDVDAHIL"), TFieldType::ftFloat);
   ds.AddField(QStringLiteral("DURUM"), TFieldType::ftInteger);
+  ds.AddField(QStringLiteral("RESIM"), TFieldType::ftInteger);
+  ds.AddField(QStringLiteral("Y"), TFieldType::ftInteger);
+  ds.AddField(QStringLiteral("K"), TFieldType::ftInteger);
+  ds.AddField(QStringLiteral("INDIRIMYAZI"), TFieldType::ftString, 30);
+  ds.AddField(QStringLiteral("TEKCEKIMFIYAT"), TFieldType::ftFloat);
+  ds.AddField(QStringLiteral("NAKITFIYAT"), TFieldType::ftFloat);
   ds.Reserve(n);
   static const char16_t* const kMarka[] = {u"Bosch", u"Valeo", u"Çelik", u"Mahle", u"Şahin", u"Öztürk"};
   for (int i = 0; i < n; ++i) {
@@ -82,7 +88,13 @@ inline void BuyukDoldur(TClientDataSet& ds, int n) {
     ds.SetFloatAt(r, 6, f * 0.8);
     ds.SetFloatAt(r, 7, f * 0.8 * 1.18);
     ds.SetIntAt(r, 8, i % 6);
+    ds.SetIntAt(r, 9, i % 2);
+    ds.SetIntAt(r, 10, (i % 7) == 0 ? 1 : 0);
+    ds.SetIntAt(r, 11, (i % 3) == 0 ? 1 : 0);
+    ds.SetTextAt(r, 12, QStringLiteral("%%%1 + %%5").arg(10 + i % 20));
+    ds.SetFloatAt(r, 13, f * 0.78);
+    ds.SetFloatAt(r, 14, f * 0.75);
   }
   ds.Open();
-  for (int c = 4; c <= 7; ++c) ds.Fields(c)->SetDisplayFormat(QStringLiteral("#,###,##0.00"));
+  for (int c : {4, 5, 6, 7, 13, 14}) ds.Fields(c)->SetDisplayFormat(QStringLiteral("#,###,##0.00"));
 }
