@@ -160,7 +160,7 @@ QString TutarYazisi(double tutar) {
          QStringLiteral("%1").arg(kurus % 100, 2, 10, QChar(u'0'));
 }
 
-StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno) {
+StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno, bool kampanyali) {
   StokFiyati f;
   Sorgu s(db,
           "SELECT s.FIYAT, s.KAMPFIYAT, s.K, s.KDV, IFNULL(i.IND1, 0), IFNULL(i.IND2, 0), IFNULL(i.IND3, 0), "
@@ -174,7 +174,7 @@ StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno) {
   f.kdv = s.Float(3);
   f.barkod = s.Text(8);
   f.adi = s.Text(9);
-  if (f.k > 0 && s.Float(1) > 0) {
+  if (kampanyali && f.k > 0 && s.Float(1) > 0) {
     f.fiyat = s.Float(1);
   } else {
     f.k = 0;

@@ -87,7 +87,8 @@ void MetinYaz(PaketYazici& p, int col, const Sorgu& s, int scol);
 // table aliased "s", with ? parameters bound by `bagla` starting at index 2), in the columns of
 // the stock lists (STOK_STOKNO, BARKOD, ADI, ... FIYAT, IND1..IND4, INDIRIMYAZI, NETFIYAT,
 // KDVDAHIL, LISTEFIYAT1, KAMPFIYAT, TEKCEKIMFIYAT, NAKITFIYAT ...). `sirala` orders the rows.
-std::string StokPaketiYaz(sqlite3* db, int carino, const QString& kosul,
+// kampanyali false (customers without campaigns): campaign stocks are priced as ordinary ones.
+std::string StokPaketiYaz(sqlite3* db, int carino, bool kampanyali, const QString& kosul,
                           const std::function<void(Sorgu&)>& bagla, const QString& sirala = QStringLiteral("s.ADI, s.STOK_STOKNO"));
 
 // The cash and single-charge discount percentages of the payment ways (settings).
@@ -116,7 +117,9 @@ struct StokFiyati {
   int k = 0;
   QString barkod, adi;
 };
-StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno);
+StokFiyati StokFiyatiBul(sqlite3* db, int carino, int stokno, bool kampanyali = true);
 
 // Account types that may set prices (sellers).
 inline bool FiyatYetkili(int musteriTipi) { return musteriTipi == 1 || musteriTipi == 2; }
+// Account type 4 is not entitled to campaign prices.
+inline bool Kampanyali(int musteriTipi) { return musteriTipi != 4; }

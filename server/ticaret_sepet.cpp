@@ -67,7 +67,7 @@ void SepetEkle2(Cagri& c, Yanit& y) {
   const int verenid = c.Int(9);
   const int k = c.Int(10);
 
-  const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno);
+  const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno, !bilgi || Kampanyali(bilgi->MusteriTipi()));
   if (!CariYetkili(bilgi.get(), carino) || !CariVar(c.db, carino) || !katalog.var || !Gecerli(miktar) ||
       miktar <= 0 || !Gecerli(fiyat) || fiyat < 0 || !Gecerli(kdv) || kdv < 0) {
     y.Int(0);
@@ -124,7 +124,7 @@ void SepetGuncelle2(Cagri& c, Yanit& y) {
       y.Int(0);
       return;
     }
-  const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno);
+  const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno, !bilgi || Kampanyali(bilgi->MusteriTipi()));
   const SatirFiyati f = FiyatBelirle(*bilgi, katalog, fiyat, kdv, ind, 0);
   Sorgu s(c.db,
           "UPDATE sepet SET MIKTAR = ?, KDV = ?, BIRIMFIYAT = ?, IND1 = ?, IND2 = ?, IND3 = ?, IND4 = ?, "

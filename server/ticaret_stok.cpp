@@ -39,7 +39,7 @@ static double SayiAyari(sqlite3* db, const char* ad, double bos) {
 double NakitIskonto(sqlite3* db) { return SayiAyari(db, "NAKITISKONTO", 0); }
 double TekCekimIskonto(sqlite3* db) { return SayiAyari(db, "TEKCEKIMISKONTO", 0); }
 
-std::string StokPaketiYaz(sqlite3* db, int carino, const QString& kosul,
+std::string StokPaketiYaz(sqlite3* db, int carino, bool kampanyali, const QString& kosul,
                           const std::function<void(Sorgu&)>& bagla, const QString& sirala) {
   const double nakit = NakitIskonto(db);
   const double tek = TekCekimIskonto(db);
@@ -110,7 +110,7 @@ std::string StokPaketiYaz(sqlite3* db, int carino, const QString& kosul,
     const int k = static_cast<int>(s.Int(27));
     double ind[4] = {s.Float(30), s.Float(31), s.Float(32), s.Float(33)};
     // A campaign stock is sold at its campaign price; the customer's discounts do not stack.
-    const bool kampanya = k > 0 && kamp > 0;
+    const bool kampanya = kampanyali && k > 0 && kamp > 0;
     const double fiyat = kampanya ? kamp : liste;
     if (kampanya) ind[0] = ind[1] = ind[2] = ind[3] = 0;
     const double net = Yuvarla2(ZincirIndirim(fiyat, ind[0], ind[1], ind[2], ind[3]));
@@ -148,6 +148,7 @@ static void StokAraGetirDravik(Cagri& c, Yanit& y) {
   const QString kod = c.Text(0);
   const auto bilgi = c.Oturum(1);
   const int carino = bilgi ? bilgi->CARINO() : 0;
+  const bool kampanyali = !bilgi || Kampanyali(bilgi->MusteriTipi());
   bool hepsi = false;
   const QStringList kelimeler = AramaKelimeleri(kod, &hepsi);
   QString kosul;
@@ -158,7 +159,7 @@ static void StokAraGetirDravik(Cagri& c, Yanit& y) {
     for (int i = 0; i < kelimeler.size(); ++i) parcalar << QStringLiteral("instr(s.ARAMA, ?%1) > 0").arg(i + 2);
     kosul = parcalar.join(QStringLiteral(" AND "));
   }
-  y.Paket(StokPaketiYaz(c.db, carino, kosul, [&](Sorgu& s) {
+  y.Paket(StokPaketiYaz(c.db, carino, kampanyali, kosul, [&](Sorgu& s) {
     for (int i = 0; i < kelimeler.size(); ++i) s.Bagla(i + 2, kelimeler[i]);
   }));
 }

@@ -36,6 +36,8 @@ TEST_F(BakiyeTest, AcikBakiyelerListelenir) {
     EXPECT_GT(FloatAl(*ds, i, "KALAN"), 0);
     EXPECT_NEAR(FloatAl(*ds, i, "KALAN"), FloatAl(*ds, i, "MIKTAR") - FloatAl(*ds, i, "TESLIMEDILEN"), 1e-9);
     EXPECT_EQ(IntAl(*ds, i, "CARINO"), 1);
+    EXPECT_EQ(TextAl(*ds, i, "ACIKLAMA"), TextAl(*ds, i, "STOKADI"));  // the balance dialog's description
+    EXPECT_FALSE(TextAl(*ds, i, "ACIKLAMA").isEmpty());
   }
   EXPECT_EQ(Bakiyeler(999)->RecordCount(), 0);
 }

@@ -148,6 +148,23 @@ TEST_F(StokTest, IndirimGrubuFarkliMusteriFarkliNetFiyat) {
   }
 }
 
+TEST_F(StokTest, KampanyasizMusteriListeFiyatiGorur) {
+  auto normal = Ara(QStringLiteral("%"));
+  auto kampanyasiz = Ara(QStringLiteral("%"), QStringLiteral("KAMPANYASIZ"));
+  ASSERT_EQ(normal->RecordCount(), kampanyasiz->RecordCount());
+  int kampanyaliStok = 0;
+  for (int i = 0; i < kampanyasiz->RecordCount(); ++i) {
+    EXPECT_EQ(IntAl(*kampanyasiz, i, "K"), 0);
+    EXPECT_EQ(FloatAl(*kampanyasiz, i, "KAMPFIYAT"), 0.0);
+    EXPECT_DOUBLE_EQ(FloatAl(*kampanyasiz, i, "FIYAT"), FloatAl(*kampanyasiz, i, "LISTEFIYAT1"));
+    if (IntAl(*normal, i, "K") > 0) {
+      ++kampanyaliStok;
+      EXPECT_DOUBLE_EQ(FloatAl(*kampanyasiz, i, "FIYAT"), FloatAl(*normal, i, "LISTEFIYAT1"));
+    }
+  }
+  EXPECT_GT(kampanyaliStok, 0);
+}
+
 TEST_F(StokTest, ResimlerGecerliJpegVeOnbellekte) {
   sqlite3_stmt* st = nullptr;
   sqlite3_prepare_v2(db, "SELECT (SELECT STOK_STOKNO FROM stoklar WHERE RESIM = 1 LIMIT 1), "
