@@ -57,6 +57,7 @@ bool TGifResim::ResimYukle(const QByteArray& veri) {
     resim_ = std::move(resim);
   }
   veri_ = veri;
+  BoyUygula();
   updateGeometry();
   update();
   emit ResimDegisti();
@@ -74,6 +75,7 @@ void TGifResim::Temizle() {
   tampon_.reset();
   resim_ = QImage();
   veri_.clear();
+  BoyUygula();
   updateGeometry();
   update();
   emit ResimDegisti();
@@ -114,6 +116,25 @@ void TGifResim::SetProportional(bool deger) {
 void TGifResim::SetCenter(bool deger) {
   ortala_ = deger;
   update();
+}
+
+void TGifResim::SetAutoSize(bool deger) {
+  otomatikBoy_ = deger;
+  if (deger) {
+    BoyUygula();
+  } else {
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+  }
+}
+
+void TGifResim::BoyUygula() {
+  if (otomatikBoy_) setFixedHeight(Bos() ? 0 : ResimBoyutu().height());
+}
+
+bool TGifResim::GifDestekleniyor() {
+  return QImageReader::supportedImageFormats().contains("gif") &&
+         QMovie::supportedFormats().contains("gif");
 }
 
 QSize TGifResim::sizeHint() const {

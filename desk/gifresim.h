@@ -41,6 +41,13 @@ class TGifResim : public QWidget {
   void SetProportional(bool deger);
   bool Center() const { return ortala_; }
   void SetCenter(bool deger);
+  // With AutoSize the control is as high as its picture, and 0 pixels high without one
+  // (the top banner strip).
+  bool AutoSize() const { return otomatikBoy_; }
+  void SetAutoSize(bool deger);
+
+  // GIF pictures can be read (the picture reader of this build knows the format).
+  static bool GifDestekleniyor();
 
   QSize sizeHint() const override;
 
@@ -52,12 +59,14 @@ class TGifResim : public QWidget {
 
  private:
   QRect CizimAlani(const QSize& boy) const;
+  void BoyUygula();
 
   bool FAnimate = false;
   bool saydam_ = false;
   bool uzat_ = false;
   bool oranli_ = false;
   bool ortala_ = false;
+  bool otomatikBoy_ = false;
   QByteArray veri_;
   std::unique_ptr<QBuffer> tampon_;
   std::unique_ptr<QMovie> film_;  // GIF pictures

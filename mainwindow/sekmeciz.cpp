@@ -41,7 +41,12 @@ void SekmeCiz(QPainter& p, const QRect& r, const QString& baslik, const QIcon& s
   if (durum == TSekmeDurumu::Secili) opt.state |= QStyle::State_Selected;
   if (durum == TSekmeDurumu::Sicak) opt.state |= QStyle::State_MouseOver;
   if (stil) {
+    // Some styles paint a selected tab down to the pane; with several rows that would cover
+    // the tab below it.
+    p.save();
+    p.setClipRect(r);
     stil->drawControl(QStyle::CE_TabBarTabShape, &opt, &p, w);
+    p.restore();
   } else {
     p.fillRect(r, durum == TSekmeDurumu::Secili ? QColor(Qt::white) : QColor(0xdc, 0xcf, 0xec));
   }
@@ -185,9 +190,25 @@ QSize TSekmeCubugu::minimumSizeHint() const { return {kGenislik, kYukseklik + 2}
 QRect TSekmeCubugu::SekmeAlani(int i) const {
   if (!Gorunur(i)) return {};
   const int satirda = std::max(1, width() / kGenislik);
-  int sira = 0;
-  for (int k = 0; k < i; ++k) sira += sekmeler_[size_t(k)].gorunur ? 1 : 0;
-  return {(sira % satirda) * kGenislik, (sira / satirda) * kYukseklik, kGenislik, kYukseklik};
+  auto siraBul = [&](int j) {
+    int sira = 0;
+    for (int k = 0; k < j; ++k) sira += sekmeler_[size_t(k)].gorunur ? 1 : 0;
+    return sira;
+  };
+  const int sira = siraBul(i);
+  int satir = sira / satirda;
+  // The row of the selected tab sits at the bottom, next to its page; the rows below it
+  // move up by one.
+  if (Gorunur(secili_)) {
+    const int seciliSatir = siraBul(secili_) / satirda;
+    const int son = SatirSayisiFor(width()) - 1;
+    if (satir == seciliSatir) {
+      satir = son;
+    } else if (satir > seciliSatir) {
+      --satir;
+    }
+  }
+  return {(sira % satirda) * kGenislik, satir * kYukseklik, kGenislik, kYukseklik};
 }
 
 int TSekmeCubugu::SekmeAt(const QPoint& nokta) const {

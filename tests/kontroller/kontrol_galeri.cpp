@@ -1,5 +1,5 @@
 // Gallery of the small controls with sample data, for looking at them on screen.
-//   kontrol_galeri [--mesaj] [--tarayicisiz] [--sekme N] [--resim DOSYA]
+//   kontrol_galeri [--mesaj] [--tarayicisiz] [--sekme N] [--genislik N] [--resim DOSYA]
 // --mesaj opens a question box after a second; --tarayicisiz leaves the browser page out;
 // --resim DOSYA saves a picture of the window and quits.
 #include <QApplication>
@@ -179,7 +179,8 @@ int main(int argc, char** argv) {
   kayan->Baslat();
   dikey->addWidget(kayan);
 
-  pencere.resize(1300, 700);
+  const int genislik = args.indexOf(QStringLiteral("--genislik"));
+  pencere.resize(genislik > 0 && genislik + 1 < args.size() ? args[genislik + 1].toInt() : 1300, 700);
   pencere.show();
 
   const int sekme = args.indexOf(QStringLiteral("--sekme"));

@@ -88,6 +88,7 @@ class GifResimTesti : public QObject {
   }
 
   void Yukleme() {
+    QVERIFY(TGifResim::GifDestekleniyor());
     TGifResim g;
     QVERIFY(g.Bos());
     QVERIFY(g.ResimYukle(Png()));
@@ -105,6 +106,19 @@ class GifResimTesti : public QObject {
     QVERIFY(g.Bos());
     g.SetAnimate(true);  // an emptied control only stores the value
     QVERIFY(!g.Transparent());
+  }
+
+  // The top banner strip: as high as its picture, 0 pixels without one.
+  void OtomatikBoy() {
+    TGifResim g;
+    g.SetAutoSize(true);
+    QCOMPARE(g.height(), 0);
+    QVERIFY(g.ResimYukle(Png()));
+    QCOMPARE(g.height(), 6);
+    QVERIFY(!g.ResimYukle(QByteArray("bozuk")));
+    QCOMPARE(g.height(), 6);
+    g.Temizle();
+    QCOMPARE(g.height(), 0);
   }
 };
 

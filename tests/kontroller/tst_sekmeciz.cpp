@@ -120,13 +120,36 @@ class SekmeCizTesti : public QObject {
       QCOMPARE(cubuk.SatirSayisi(), d.satir);
       QCOMPARE(cubuk.heightForWidth(d.genislik), d.satir * TSekmeCubugu::kYukseklik + 2);
     }
-    cubuk.resize(500, 200);  // four tabs a row
-    QCOMPARE(cubuk.SekmeAlani(5), QRect(120, 50, 120, 50));
-    QCOMPARE(cubuk.SekmeAt(QPoint(130, 60)), 5);
+    cubuk.resize(500, 200);  // four tabs a row, three rows
+    // The selected tab's row is the bottom one, next to the page.
+    QCOMPARE(cubuk.Secili(), 0);
+    QCOMPARE(cubuk.SekmeAlani(0), QRect(0, 100, 120, 50));
+    QCOMPARE(cubuk.SekmeAlani(5), QRect(120, 0, 120, 50));
+    QCOMPARE(cubuk.SekmeAlani(9), QRect(120, 50, 120, 50));
+    cubuk.SeciliAta(5);
+    QCOMPARE(cubuk.SekmeAlani(5), QRect(120, 100, 120, 50));
+    QCOMPARE(cubuk.SekmeAlani(0), QRect(0, 0, 120, 50));
+    QCOMPARE(cubuk.SekmeAlani(9), QRect(120, 50, 120, 50));
+    QCOMPARE(cubuk.SekmeAt(QPoint(130, 110)), 5);
     cubuk.GorunurAta(1, false);  // a hidden tab leaves no gap
-    QCOMPARE(cubuk.SekmeAlani(5), QRect(0, 50, 120, 50));
     QVERIFY(cubuk.SekmeAlani(1).isEmpty());
+    QCOMPARE(cubuk.SekmeAlani(5), QRect(0, 100, 120, 50));
+    QCOMPARE(cubuk.SekmeAlani(9), QRect(0, 50, 120, 50));
     QCOMPARE(cubuk.SekmeAt(QPoint(10, 10)), 0);
+  }
+
+  // Several rows: a selected tab does not paint over the tab below it.
+  void SeciliSekmeAltindakiniOrtmez() {
+    TSekmeCubugu cubuk;
+    for (int i = 0; i < 8; ++i) cubuk.SekmeEkle(QStringLiteral("%1=Sayfa").arg(i + 1));
+    cubuk.resize(4 * TSekmeCubugu::kGenislik, 200);
+    cubuk.SeciliAta(1);
+    const QImage img = cubuk.grab().toImage();
+    for (int i = 0; i < 8; ++i) {
+      const QRect r = cubuk.SekmeAlani(i);
+      QVERIFY2(SayiRengiVar(img, QRect(r.center().x(), r.top(), r.width() / 2, r.height() / 2)),
+               qPrintable(QString::number(i)));
+    }
   }
 
   // Ten pages in a wide window: one row of tabs, and the window keeps its height.
