@@ -385,13 +385,12 @@ void Siparisler(sqlite3* db, DemoRastgele& r, int stokAdedi) {
     const int siparisAdedi = cari <= 5 ? 8 : r.Aralik(0, 3);
     // The ordering user: the customer's own user where it has one, else its seller's.
     const int verenId = cari == 1 ? 1 : cari == 2 ? 4 : cari == 3 ? 5 : cari == 4 ? 6 : 2;
-    const QString veren = TekSayi(db, "SELECT COUNT(*) FROM kullanicilar WHERE SIRANO = ?", 0, verenId)
-                              ? [&] {
-                                  Sorgu k(db, "SELECT ADSOYAD FROM kullanicilar WHERE SIRANO = ?");
-                                  k.Bagla(1, verenId);
-                                  return k.Adim() ? k.Text(0) : QString();
-                                }()
-                              : QString();
+    QString veren;
+    {
+      Sorgu k(db, "SELECT ADSOYAD FROM kullanicilar WHERE SIRANO = ?");
+      k.Bagla(1, verenId);
+      if (k.Adim()) veren = k.Text(0);
+    }
     for (int n = 0; n < siparisAdedi; ++n) {
       ++idno;
       const QDate gun = kBugun.addDays(-(siparisAdedi - n) * 11 - r.Aralik(0, 6));
