@@ -39,7 +39,10 @@ TMesajKutusu::TMesajKutusu(const MesajIstegi& istek, QWidget* parent)
     : QMessageBox(parent), varsayilan_(istek.varsayilan) {
   setWindowTitle(MesajBasligi(istek.tur));
   setIcon(Simge(istek.tur));
-  setText(istek.metin);
+  // The program's texts break lines with "\r\n"; the box wants plain line feeds.
+  QString metin = istek.metin;
+  metin.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  setText(metin);
   setTextFormat(Qt::PlainText);
   setWindowModality(Qt::ApplicationModal);
   if (yaziBoyutu > 0) {

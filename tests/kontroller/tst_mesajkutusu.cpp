@@ -162,6 +162,13 @@ class MesajKutusuTesti : public QObject {
     delete zaman;
   }
 
+  void SatirSonlari() {
+    TMesajKutusu kutu(MesajIstegi{QStringLiteral("Belge: Fiyat Listesi\r\nİndirmek İstiyor musunuz ?"), 3,
+                                  TMsgDlgButtons{mbYes, mbNo}, mbYes});
+    QCOMPARE(kutu.text(), QStringLiteral("Belge: Fiyat Listesi\nİndirmek İstiyor musunuz ?"));
+    QCOMPARE(kutu.textFormat(), Qt::PlainText);  // "<b>" in a stock name shows as it is
+  }
+
   void YaziBoyutu() {
     MesajKutusuYaziBoyutuAta(15);
     TMesajKutusu kutu(MesajIstegi{QStringLiteral("x"), 2, TMsgDlgButtons{mbOK}, mbOK});
