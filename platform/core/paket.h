@@ -69,6 +69,7 @@ class PaketYazici {
   void Float(int col, double v);
   void Text(int col, std::string_view utf8);
   void Text(int col, const QString& v);
+  void Text(int col, const char* utf8) { Text(col, std::string_view(utf8)); }
   void Bytes(int col, std::string_view bayt);
   void Bool(int col, bool v);
 

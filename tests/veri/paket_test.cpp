@@ -300,6 +300,8 @@ TEST(PaketYazici, OzelDegerler) {
   y.Text(1, std::string_view("a\xff" "b"));  // not UTF-8: repaired, the packet stays readable
   y.Float(0, 0.5);
   y.Text(1, std::string_view("\0", 1));
+  y.Null(0);
+  y.Text(1, "düz");  // a literal picks the UTF-8 form
   const std::string json = y.Bitir();
   TClientDataSet ds;
   PaketiYukle(TVeriPaketi(QByteArray::fromStdString(json)), ds);
@@ -308,6 +310,7 @@ TEST(PaketYazici, OzelDegerler) {
   EXPECT_EQ(ds.FloatAt(1, 0), 0.5);
   EXPECT_EQ(ds.Utf8At(1, 1), std::string_view("\0", 1));
   EXPECT_NE(json.find("\\u0000"), std::string::npos);
+  EXPECT_EQ(ds.TextAt(2, 1), "düz");
 }
 
 TEST(PaketYazici, CYereliSayilariDegistirmez) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "platform/core/oletarih.h"
 #include "platform/core/sayibicim.h"
 
@@ -311,6 +313,28 @@ TEST(VeriSeti, UzunMetinlerinUzerineYazmak) {
   ds.SetNullAt(0, 0);
   EXPECT_TRUE(ds.IsNullAt(0, 0));
   EXPECT_EQ(ds.TextAt(0, 0), "");
+}
+
+TEST(VeriSeti, IsciDoldururAnaIplikGosterir) {
+  // The hand-off the windows use: controls off on the main thread, a worker fills the set,
+  // the main thread switches controls on again and the views hear of it once.
+  TClientDataSet ds;
+  int veri = 0;
+  QObject::connect(&ds, &TClientDataSet::DataChanged, [&] { ++veri; });
+  ds.DisableControls();
+  std::thread isci([&ds] {
+    ds.ClearFields();
+    ds.AddField("NO", TFieldType::ftInteger);
+    ds.AppendRows(1000);
+    for (int r = 0; r < 1000; ++r) ds.SetIntAt(r, 0, r);
+    ds.Open();
+  });
+  isci.join();
+  EXPECT_EQ(veri, 0);
+  ds.EnableControls();
+  EXPECT_EQ(veri, 1);
+  ds.Last();
+  EXPECT_EQ(ds.FieldByName("NO")->AsInteger(), 999);
 }
 
 }  // namespace
