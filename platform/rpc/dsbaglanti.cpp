@@ -5,6 +5,8 @@
 
 #include <curl/curl.h>
 
+#include "platform/rpc/curlortak.h"
+
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,10 +18,6 @@ namespace {
 // Bytes the packet decoder may read past the end of a reply (simdjson's padding).
 constexpr qsizetype kDolguBayt = 64;
 
-void CurlHazirla() {
-  static std::once_flag bayrak;
-  std::call_once(bayrak, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 struct Aktarim {
   QByteArray* govde = nullptr;

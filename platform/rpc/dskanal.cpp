@@ -5,6 +5,8 @@
 
 #include <curl/curl.h>
 
+#include "platform/rpc/curlortak.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,10 +20,6 @@
 
 namespace {
 
-void CurlHazirla() {
-  static std::once_flag bayrak;
-  std::call_once(bayrak, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 class TIslevCallback : public TDBXNamedCallback {
  public:

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include "platform/rpc/curlortak.h"
 #include "platform/rpc/dsbaglanti.h"
 
 TSunucuSureci::TSunucuSureci(QStringList ekArgumanlar) : ekler_(std::move(ekArgumanlar)) {}
@@ -80,6 +81,7 @@ static size_t Biriktir(char* p, size_t b, size_t n, void* k) {
 QByteArray TSunucuSureci::Istek(const QByteArray& yontem, const QString& adres, const QByteArray& govde, int* durum) const {
   QByteArray cevap;
   if (durum) *durum = 0;
+  CurlHazirla();
   CURL* c = curl_easy_init();
   if (!c) return cevap;
   const QByteArray url = adres.toUtf8();

@@ -10,6 +10,7 @@
 #include <curl/curl.h>
 #include <memory>
 
+#include "platform/rpc/curlortak.h"
 #include "platform/rpc/dsbaglanti.h"
 #include "server/sunucu.h"
 #include "server/yontem.h"
@@ -41,6 +42,7 @@ class DenemeSunucusu {
                    bool web = false) const {
     QByteArray cevap;
     if (durum) *durum = 0;
+    CurlHazirla();
     CURL* c = curl_easy_init();
     const QByteArray url =
         QStringLiteral("http://127.0.0.1:%1%2").arg(web ? sunucu->WebPort() : sunucu->Port()).arg(yol).toUtf8();
