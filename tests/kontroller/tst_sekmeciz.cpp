@@ -1,5 +1,7 @@
 // Page captions with counters, the tab painter and the multi-row page control.
+#include <QApplication>
 #include <QImage>
+#include <QStyle>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
@@ -39,7 +41,12 @@ QImage SekmeResmi(const QString& baslik, TSekmeDurumu durum = TSekmeDurumu::Norm
 class SekmeCizTesti : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { QVERIFY(GorunumUygula()); }
+  void initTestCase() {
+    QVERIFY(GorunumUygula());
+    QVERIFY(GorunumEtkin());
+    const QColor vurgu = QApplication::palette().color(QPalette::Highlight);
+    QVERIFY(vurgu.blue() > vurgu.green() && vurgu.red() > vurgu.green());  // purple
+  }
 
   void BaslikCoz_data() {
     QTest::addColumn<QString>("metin");
