@@ -58,6 +58,15 @@ QStringList AramaKelimeleri(const QString& metin, bool* hepsi) {
     if (k.size() != once && k.isEmpty()) joker = true;
     if (!k.isEmpty()) kelimeler << k;
   }
-  if (hepsi) *hepsi = kelimeler.isEmpty() && joker;
-  return kelimeler;
+  // A word inside another word adds nothing: "fren frenler" searches as "frenler".
+  kelimeler.removeDuplicates();
+  QStringList ozgun;
+  for (const QString& k : kelimeler) {
+    bool icinde = false;
+    for (const QString& d : kelimeler)
+      if (d.size() > k.size() && d.contains(k)) icinde = true;
+    if (!icinde) ozgun << k;
+  }
+  if (hepsi) *hepsi = ozgun.isEmpty() && joker;
+  return ozgun;
 }

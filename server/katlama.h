@@ -15,5 +15,6 @@ QString TurkceKatla(const QString& metin);
 QString KodKatla(const QString& metin);
 
 // The words of a search text, folded; the wildcards "%" and "*" are dropped, so a word made only
-// of them matches everything (and is not returned).
+// of them matches everything (and is not returned). Repeated words, and words contained in
+// another word of the text, are dropped.
 QStringList AramaKelimeleri(const QString& metin, bool* hepsi = nullptr);

@@ -58,8 +58,8 @@ void SepetEkle2(Cagri& c, Yanit& y) {
   const auto bilgi = c.Oturum(0);
   const int carino = c.Int(1);
   const int stokno = c.Int(2);
-  const QString barkod = c.Text(3);
-  const QString stokadi = c.Text(4);
+  c.Text(3);  // barkod and stokadi: the line takes both from the catalogue
+  c.Text(4);
   const double miktar = c.Float(5);
   const double kdv = c.Float(6);
   const double fiyat = c.Float(7);
@@ -83,8 +83,8 @@ void SepetEkle2(Cagri& c, Yanit& y) {
           "INSERT INTO sepet(CARINO, STOKNO, BARKOD, STOKADI, MIKTAR, KDV, BIRIMFIYAT, IND1, IND2, IND3, IND4, K, "
           "VERENID, SEC, VERILISTARIHI, SAAT) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,1,?,?)");
   s.Bagla(1, carino).Bagla(2, stokno)
-      .Bagla(3, barkod.isEmpty() ? katalog.barkod : barkod)
-      .Bagla(4, stokadi.isEmpty() ? katalog.adi : stokadi)
+      .Bagla(3, katalog.barkod)
+      .Bagla(4, katalog.adi)
       .Bagla(5, miktar).Bagla(6, f.kdv).Bagla(7, f.fiyat)
       .Bagla(8, f.ind[0]).Bagla(9, f.ind[1]).Bagla(10, f.ind[2]).Bagla(11, f.ind[3]).Bagla(12, f.k)
       .Bagla(13, verenid > 0 ? verenid : bilgi->Sirano()).Bagla(14, SimdiOle()).Bagla(15, SimdiSaat());

@@ -144,6 +144,8 @@ std::string StokPaketiYaz(sqlite3* db, int carino, bool kampanyali, const QStrin
 // Every word of the text must occur in the stock's folded search text (name, brand, model,
 // other name, barcode, finish/OEM/maker codes; codes also without their punctuation).
 // "%" or "*" alone lists the whole catalogue; a blank text lists nothing.
+static constexpr int kEnFazlaKelime = 60;
+
 static void StokAraGetirDravik(Cagri& c, Yanit& y) {
   const QString kod = c.Text(0);
   const auto bilgi = c.Oturum(1);
@@ -152,7 +154,10 @@ static void StokAraGetirDravik(Cagri& c, Yanit& y) {
   bool hepsi = false;
   const QStringList kelimeler = AramaKelimeleri(kod, &hepsi);
   QString kosul;
-  if (kelimeler.isEmpty()) {
+  if (kelimeler.size() > kEnFazlaKelime) {
+    // No stock's search text holds that many different words (and SQL would refuse the query).
+    kosul = QStringLiteral("0");
+  } else if (kelimeler.isEmpty()) {
     kosul = hepsi ? QStringLiteral("1") : QStringLiteral("0");
   } else {
     QStringList parcalar;
@@ -160,7 +165,8 @@ static void StokAraGetirDravik(Cagri& c, Yanit& y) {
     kosul = parcalar.join(QStringLiteral(" AND "));
   }
   y.Paket(StokPaketiYaz(c.db, carino, kampanyali, kosul, [&](Sorgu& s) {
-    for (int i = 0; i < kelimeler.size(); ++i) s.Bagla(i + 2, kelimeler[i]);
+    if (kelimeler.size() <= kEnFazlaKelime)
+      for (int i = 0; i < kelimeler.size(); ++i) s.Bagla(i + 2, kelimeler[i]);
   }));
 }
 

@@ -34,4 +34,5 @@ TEST(Katlama, AramaKelimeleriVeJoker) {
   EXPECT_FALSE(hepsi);
   EXPECT_EQ(AramaKelimeleri(QStringLiteral("%fren*"), &hepsi), QStringList{"fren"});
   EXPECT_FALSE(hepsi);
+  EXPECT_EQ(AramaKelimeleri(QStringLiteral("fren FRENLER diski fren"), &hepsi), (QStringList{"frenler", "diski"}));
 }

@@ -136,6 +136,8 @@ TEST_F(SepetTest, MusteriFiyatiKatalogdanGelir) {
   auto ds = Sepet(1);
   ASSERT_EQ(ds->RecordCount(), 2);
   EXPECT_DOUBLE_EQ(FloatAl(*ds, 0, "BIRIMFIYAT"), FloatAl(*liste, satir, "FIYAT"));
+  EXPECT_EQ(TextAl(*ds, 0, "BARKOD"), TextAl(*liste, satir, "BARKOD"));  // not the "BRK" of the call
+  EXPECT_EQ(TextAl(*ds, 1, "STOKADI"), TextAl(*liste, satir, "ADI"));
   EXPECT_DOUBLE_EQ(FloatAl(*ds, 0, "INDIRIMORANI1"), FloatAl(*liste, satir, "IND1"));
   EXPECT_NEAR(FloatAl(*ds, 0, "NETBIRIMFIYAT"), FloatAl(*liste, satir, "NETFIYAT"), 0.011);
   EXPECT_DOUBLE_EQ(FloatAl(*ds, 1, "BIRIMFIYAT"), 123.45);

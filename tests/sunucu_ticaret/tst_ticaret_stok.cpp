@@ -64,6 +64,11 @@ TEST_F(StokTest, KelimelerinHepsiEslesmeli) {
     EXPECT_TRUE(adi.contains(QStringLiteral("fren")) && adi.contains(QStringLiteral("doblo"))) << adi.toStdString();
   }
   EXPECT_EQ(Ara(QStringLiteral("FREN ZZQQXX"))->RecordCount(), 0);
+  // a pasted page of text is answered (with nothing), not refused
+  QStringList uzun;
+  for (int i = 0; i < 2000; ++i) uzun << QStringLiteral("kelime%1").arg(i);
+  EXPECT_EQ(Ara(uzun.join(u' '))->RecordCount(), 0);
+  EXPECT_EQ(Ara(QStringLiteral("fren fren FREN frenler"))->RecordCount(), Ara(QStringLiteral("FRENLER"))->RecordCount());
 }
 
 TEST_F(StokTest, KodBarkodVeOemIleBulunur) {
