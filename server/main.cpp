@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption buyuk(QStringLiteral("buyuk-katalog"), QStringLiteral("100000 stokluk katalog (--stoklar 100000)."));
   const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Bu bilgisayarın kimliğini örnek müşteri olarak kaydet."));
   const QCommandLineOption kayit(QStringLiteral("cagri-kaydi"), QStringLiteral("Çağrı kaydının (JSON satırları) yazılacağı dosya."), QStringLiteral("YOL"));
-  const QCommandLineOption isci(QStringLiteral("isci"), QStringLiteral("Dinleyici başına iş parçacığı sayısı. Varsayılan 24."), QStringLiteral("N"), QStringLiteral("24"));
+  const QCommandLineOption isci(QStringLiteral("isci"), QStringLiteral("Dinleyici başına iş parçacığı sayısı. Varsayılan 32."), QStringLiteral("N"), QStringLiteral("32"));
   p.addOptions({port, webPort, adres, db, tohum, stoklar, buyuk, demo, kayit, isci});
   p.process(uyg);
 

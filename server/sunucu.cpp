@@ -369,7 +369,7 @@ void Sunucu::Baslat() {
       setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &evet, sizeof evet);
     });
     s->set_keep_alive_max_count(100000);
-    s->set_keep_alive_timeout(30);
+    s->set_keep_alive_timeout(5);  // an idle kept-alive connection holds a worker thread
     s->set_read_timeout(30);
     s->set_write_timeout(60);
     s->set_payload_max_length(size_t(64) << 20);

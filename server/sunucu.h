@@ -16,7 +16,7 @@ struct SunucuAyarlari {
   QString veritabaniYolu;                       // SQLite file; must not be ":memory:"
   QString cagriKaydiYolu;                       // JSON-lines call log file (empty: memory only)
   VeriAyarlari veri;
-  int isciSayisi = 24;                          // worker threads per listener
+  int isciSayisi = 32;                          // worker threads per listener
 };
 
 class Sunucu {
