@@ -133,7 +133,7 @@ QByteArray BannerResmi(sqlite3* db, int no);  // 1 header, 2 upper, 3 lower; emp
 int AcilisReklamSayisi(sqlite3* db);
 std::optional<IcerikEkran> AcilisReklami(sqlite3* db, int sira);  // sira counts from 0
 std::vector<IcerikEkran> AcilisEkranlari(sqlite3* db);
-IcerikTablo YeniStoklar(sqlite3* db, int carino);
+std::string YeniStoklarPaketi(sqlite3* db, int carino);  // data packet, priced as the stock search
 IcerikTablo KampanyaliStoklar(sqlite3* db, int carino, int musteriTipi);
 IcerikTablo DosyaListesi(sqlite3* db);
 bool BelgeVer(sqlite3* db, int sirano, QByteArray* veri, QString* ad);  // false: no such file

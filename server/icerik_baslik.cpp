@@ -2,6 +2,7 @@
 // (new and campaign stocks, downloadable files, the balance text of the payment page).
 
 #include <QHash>
+#include <cmath>
 
 #include "icerik.h"
 #include "ticaret_ortak.h"
@@ -91,9 +92,9 @@ const char* const kStokAlanlari =
     "FIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, "
     "ALINANSIPARIS, VERILENSIPARIS";
 
-// Reads the catalogue rows and prices them for the customer. kampanya: the campaign list's
-// column set (FIYAT is then the campaign price and ESKIFIYAT the list price before the campaign).
-IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kampanya) {
+// The campaign list's rows priced for the customer: FIYAT is the campaign price, ESKIFIYAT the
+// list price before the campaign.
+IcerikTablo KampanyaListesi(sqlite3* db, int carino, const QString& kosul) {
   const std::vector<IcerikSutun> ham = {
       {"STOK_STOKNO", IcerikTur::Int}, {"BARKOD"}, {"BARKOD_BARKODNO", IcerikTur::Int}, {"ADI"}, {"MARKA"},
       {"MODEL"}, {"FINISHKOD"}, {"OEM1"}, {"OEM2"}, {"OEM3"}, {"OEM4"}, {"OEMNO"}, {"URETICIKODU"},
@@ -108,14 +109,9 @@ IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kamp
 
   IcerikTablo t;
   using T = IcerikTur;
-  if (kampanya)
-    t.sutunlar = {{"BARKOD"}, {"ADI"}, {"RESIM", T::Int}, {"BIRIM"}, {"MARKA"}, {"ESKIFIYAT", T::Float},
-                  {"FIYAT", T::Float}, {"Y", T::Int}, {"K", T::Int}, {"INDIRIMYAZI"}, {"NETFIYAT", T::Float},
-                  {"KDVDAHIL", T::Float}, {"DURUM", T::Int}};
-  else
-    t.sutunlar = {{"BARKOD"}, {"ADI"}, {"BIRIM"}, {"MARKA"}, {"K", T::Int}, {"LISTEFIYAT1", T::Float},
-                  {"KAMPFIYAT", T::Float}, {"INDIRIMYAZI"}, {"NETFIYAT", T::Float}, {"KDVDAHIL", T::Float},
-                  {"RESIM", T::Int}, {"Y", T::Int}, {"DURUM", T::Int}, {"FIYAT", T::Float}};
+  t.sutunlar = {{"BARKOD"}, {"ADI"}, {"RESIM", T::Int}, {"BIRIM"}, {"MARKA"}, {"ESKIFIYAT", T::Float},
+                {"FIYAT", T::Float}, {"Y", T::Int}, {"K", T::Int}, {"INDIRIMYAZI"}, {"NETFIYAT", T::Float},
+                {"KDVDAHIL", T::Float}, {"DURUM", T::Int}};
   const std::vector<IcerikSutun> ortak = {
       {"OEM1"}, {"OEM2"}, {"OEM3"}, {"OEM4"}, {"FINISHKOD"}, {"URETICIKODU"}, {"DIGERADI"}, {"OEMNO"},
       {"MODEL"}, {"ANAGRUP"}, {"OZELKOD"}, {"KDV", T::Float}, {"STOK_STOKNO", T::Int},
@@ -132,6 +128,7 @@ IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kamp
     QString yazi;
     if (kamp) {
       net = v("KAMPFIYAT").toDouble();
+      if (liste > 0) yazi = QLatin1Char('%') + OranYazisi(std::round((1.0 - net / liste) * 100.0));
     } else {
       const Oranlar o = oranlar.value(v("ANAGRUP").toString());
       net = Yuvarla2(ZincirIndirim(liste, o.i1, o.i2, o.i3, o.i4));
@@ -139,13 +136,9 @@ IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kamp
     }
     const double kdvDahil = Yuvarla2(net * (1 + kdv / 100.0));
     const double indirim = liste > 0 ? Yuvarla2((1 - net / liste) * 100.0) : 0.0;
-    std::vector<QVariant> satir;
-    if (kampanya)
-      satir = {v("BARKOD"), v("ADI"), v("RESIM"), v("BIRIM"), v("MARKA"), v("ESKIFIYAT"),
-               v("KAMPFIYAT"), v("Y"), v("K"), yazi, net, kdvDahil, v("DURUM")};
-    else
-      satir = {v("BARKOD"), v("ADI"), v("BIRIM"), v("MARKA"), v("K"), liste, v("KAMPFIYAT"), yazi, net,
-               kdvDahil, v("RESIM"), v("Y"), v("DURUM"), liste};
+    std::vector<QVariant> satir = {v("BARKOD"), v("ADI"), v("RESIM"), v("BIRIM"), v("MARKA"), liste,
+                                   kamp ? v("KAMPFIYAT") : QVariant(liste), v("Y"), v("K"), yazi, net, kdvDahil,
+                                   v("DURUM")};
     for (const char* ad : {"OEM1", "OEM2", "OEM3", "OEM4", "FINISHKOD", "URETICIKODU", "DIGERADI", "OEMNO", "MODEL",
                            "ANAGRUP", "OZELKOD", "KDV", "STOK_STOKNO", "BARKOD_BARKODNO", "DPKOD", "KALAN", "PKOD",
                            "ALINANSIPARIS", "VERILENSIPARIS"})
@@ -158,12 +151,19 @@ IcerikTablo StokListesi(sqlite3* db, int carino, const QString& kosul, bool kamp
 
 }  // namespace
 
-IcerikTablo YeniStoklar(sqlite3* db, int carino) { return StokListesi(db, carino, QStringLiteral("Y > 0"), false); }
+std::string YeniStoklarPaketi(sqlite3* db, int carino) {
+  // the same columns and prices as the stock search, so a new stock goes into the basket the
+  // same way; a customer whose account has no campaigns gets ordinary prices
+  const bool kampanyali =
+      IcerikDeger(db, QStringLiteral("SELECT COUNT(*) FROM kullanicilar WHERE CARINO = ? AND MUSTERITIPI = 4"), {carino}, 0)
+          .toLongLong() == 0;
+  return StokPaketiYaz(db, carino, kampanyali, QStringLiteral("s.Y > 0"), {}, QStringLiteral("s.STOK_STOKNO"));
+}
 
 IcerikTablo KampanyaliStoklar(sqlite3* db, int carino, int musteriTipi) {
   // account type 4 is a customer without campaigns: the list stays empty for him
-  return StokListesi(db, carino, musteriTipi == 4 ? QStringLiteral("0") : QStringLiteral("K > 0 AND KAMPFIYAT > 0"),
-                     true);
+  return KampanyaListesi(db, carino,
+                         musteriTipi == 4 ? QStringLiteral("0") : QStringLiteral("K > 0 AND KAMPFIYAT > 0"));
 }
 
 // ---- files and balance text -----------------------------------------------------------

@@ -155,7 +155,7 @@ void IcerikYontemleriniKaydet(YontemTablosu& t) {
   t.Ekle(QStringLiteral("AcilisEkranlarVer2"), [](Cagri& c, Yanit& y) { y.Json(IcerikEkranlarJson(AcilisEkranlari(c.db))); });
 
   // content pages
-  t.Ekle(QStringLiteral("YenilerVer2"), [](Cagri& c, Yanit& y) { y.Paket(IcerikPaketi(YeniStoklar(c.db, c.Int(0)))); });
+  t.Ekle(QStringLiteral("YenilerVer2"), [](Cagri& c, Yanit& y) { y.Paket(YeniStoklarPaketi(c.db, c.Int(0))); });
   t.Ekle(QStringLiteral("KampanyaliVer2"),
          [](Cagri& c, Yanit& y) { y.Paket(IcerikPaketi(KampanyaliStoklar(c.db, c.Int(0), c.Int(1)))); });
   t.Ekle(QStringLiteral("DosyaListesi2"), [](Cagri& c, Yanit& y) { y.Paket(IcerikPaketi(DosyaListesi(c.db))); });

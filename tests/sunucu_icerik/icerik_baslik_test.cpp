@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 
 #include "icerik_ortam.h"
+#include "platform/core/paket.h"
 
 namespace {
 
@@ -149,19 +150,36 @@ TEST_F(BaslikIcerigi, AcilisEkranlariJpegHexVeBaglantilar) {
   }
 }
 
-TEST_F(BaslikIcerigi, YeniStoklarMusteriyeFiyatlanir) {
-  const IcerikTablo t = YeniStoklar(v_->db, 1);
-  ASSERT_EQ(qint64(t.satirlar.size()), Sayi(v_->db, QStringLiteral("SELECT COUNT(*) FROM stoklar WHERE Y > 0")));
-  for (const char* ad : {"BARKOD", "ADI", "BIRIM", "MARKA", "K", "LISTEFIYAT1", "KAMPFIYAT", "INDIRIMYAZI", "NETFIYAT",
-                         "KDVDAHIL", "OEM1", "OEM2", "OEM3", "OEM4", "FINISHKOD", "URETICIKODU", "DIGERADI", "OEMNO",
-                         "MODEL", "ANAGRUP", "OZELKOD", "KDV", "FIYAT", "STOK_STOKNO", "BARKOD_BARKODNO", "DPKOD",
-                         "KALAN", "PKOD", "ALINANSIPARIS", "VERILENSIPARIS", "INDIRIM"})
-    EXPECT_GE(t.Sutun(QLatin1String(ad)), 0) << ad;
-  for (int i = 0; i < int(t.satirlar.size()); ++i) {
-    const double net = t.Deger(i, "NETFIYAT").toDouble(), kdv = t.Deger(i, "KDV").toDouble();
-    EXPECT_NEAR(t.Deger(i, "KDVDAHIL").toDouble(), IcerikYuvarla(net * (1 + kdv / 100)), 0.001);
-    EXPECT_LE(net, t.Deger(i, "LISTEFIYAT1").toDouble() + 0.001);
-    if (t.Deger(i, "K").toInt() > 0) EXPECT_DOUBLE_EQ(net, t.Deger(i, "KAMPFIYAT").toDouble());
+TEST(YeniStoklar, MusteriyeStokAramasiGibiFiyatlanir) {
+  IcerikVeritabani v;
+  // one new stock on campaign
+  IcerikCalistir(v.db, QStringLiteral("UPDATE stoklar SET K = 1, KAMPFIYAT = ROUND(FIYAT * 0.8, 2) WHERE STOK_STOKNO = "
+                                      "(SELECT MIN(STOK_STOKNO) FROM stoklar WHERE Y > 0)"));
+  struct Durum {
+    int carino;
+    bool kampanyali;  // customer 3's account has no campaigns
+  };
+  for (const Durum d : {Durum{1, true}, Durum{3, false}}) {
+    TClientDataSet ds;
+    PaketiYukle(TVeriPaketi(QByteArray::fromStdString(YeniStoklarPaketi(v.db, d.carino))), ds);
+    ASSERT_EQ(qint64(ds.RecordCount()), Sayi(v.db, QStringLiteral("SELECT COUNT(*) FROM stoklar WHERE Y > 0")));
+    for (const char* ad : {"BARKOD", "ADI", "BIRIM", "MARKA", "K", "LISTEFIYAT1", "KAMPFIYAT", "INDIRIMYAZI", "NETFIYAT",
+                           "KDVDAHIL", "OEM1", "OEM4", "FINISHKOD", "URETICIKODU", "DIGERADI", "OEMNO", "MODEL",
+                           "ANAGRUP", "OZELKOD", "KDV", "FIYAT", "STOK_STOKNO", "BARKOD_BARKODNO", "DPKOD", "KALAN",
+                           "PKOD", "ALINANSIPARIS", "VERILENSIPARIS", "INDIRIM"})
+      EXPECT_NE(ds.FindField(QLatin1String(ad)), nullptr) << ad;
+    int kampanyaliSatir = 0;
+    for (ds.First(); !ds.Eof(); ds.Next()) {
+      const double net = ds.FieldByName(QStringLiteral("NETFIYAT"))->AsFloat();
+      const double kdv = ds.FieldByName(QStringLiteral("KDV"))->AsFloat();
+      EXPECT_NEAR(ds.FieldByName(QStringLiteral("KDVDAHIL"))->AsFloat(), IcerikYuvarla(net * (1 + kdv / 100)), 0.001);
+      EXPECT_LE(net, ds.FieldByName(QStringLiteral("LISTEFIYAT1"))->AsFloat() + 0.001);
+      if (ds.FieldByName(QStringLiteral("K"))->AsInteger() > 0) {
+        ++kampanyaliSatir;
+        EXPECT_DOUBLE_EQ(net, ds.FieldByName(QStringLiteral("KAMPFIYAT"))->AsFloat());
+      }
+    }
+    EXPECT_EQ(kampanyaliSatir > 0, d.kampanyali) << d.carino;
   }
 }
 
@@ -180,6 +198,8 @@ TEST_F(BaslikIcerigi, KampanyaliStoklarHesapTuruneGore) {
     for (int i = 0; i < int(t.satirlar.size()); ++i) {
       EXPECT_EQ(t.Deger(i, "K").toInt(), 1);
       EXPECT_LT(t.Deger(i, "FIYAT").toDouble(), t.Deger(i, "ESKIFIYAT").toDouble());
+      EXPECT_DOUBLE_EQ(t.Deger(i, "NETFIYAT").toDouble(), t.Deger(i, "FIYAT").toDouble());
+      EXPECT_TRUE(t.Deger(i, "INDIRIMYAZI").toString().startsWith(QLatin1Char('%')));
     }
   }
   EXPECT_GT(kampanyali, 0);
