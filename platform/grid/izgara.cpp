@@ -467,7 +467,36 @@ void TVeriIzgarasi::FareBasildi(const QModelIndex& ix, const QPoint& yer) {
   else if (k->Tur() == TKolonTuru::Dugme) emit DugmeTiklandi(satir, k);
 }
 
+void TVeriIzgarasi::SetOtomatikGenislik(bool a) {
+  otomatikGenislik_ = a;
+  tablo_->setHorizontalScrollBarPolicy(a ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+  if (a) GenisligeSigdir();
+}
+
+void TVeriIzgarasi::GenisligeSigdir() {
+  const int alan = tablo_->viewport()->width();
+  int toplam = 0;
+  std::vector<int> gorunur;
+  for (int c = 0; c < KolonSayisi(); ++c)
+    if (Kolon(c)->Gorunur()) {
+      gorunur.push_back(c);
+      toplam += std::max(1, baslik_->sectionSize(c));
+    }
+  if (gorunur.empty() || alan <= 0) return;
+  int kalan = alan;
+  for (std::size_t i = 0; i < gorunur.size(); ++i) {
+    const int c = gorunur[i];
+    const int w = (i + 1 == gorunur.size()) ? kalan
+                                             : int(qint64(std::max(1, baslik_->sectionSize(c))) * alan / toplam);
+    baslik_->resizeSection(c, std::max(1, w));
+    kalan -= w;
+  }
+}
+
 bool TVeriIzgarasi::eventFilter(QObject* o, QEvent* e) {
-  if (o == tablo_->viewport() && e->type() == QEvent::Resize) KoseDugmesiYerlestir();
+  if (o == tablo_->viewport() && e->type() == QEvent::Resize) {
+    KoseDugmesiYerlestir();
+    if (otomatikGenislik_) GenisligeSigdir();
+  }
   return QWidget::eventFilter(o, e);
 }

@@ -107,6 +107,9 @@ class TVeriIzgarasi : public QWidget {
   int AgirligaGoreDagit(int ayrilan = 30);
   // Widths fitted to the header and to a sample of the rows shown.
   void EnUygunGenislik();
+  // Columns always fill the visible width, keeping their proportions (no horizontal scrolling).
+  void SetOtomatikGenislik(bool a);
+  bool OtomatikGenislik() const { return otomatikGenislik_; }
 
   // --- incremental search
   const QString& AramaMetni() const { return arama_; }
@@ -139,6 +142,7 @@ class TVeriIzgarasi : public QWidget {
   void ModelYenilendi();
   void BaslikTiklandi(int kolon);
   void KoseDugmesiYerlestir();
+  void GenisligeSigdir();
   bool TusBasildi(QKeyEvent* e);
   void FareBasildi(const QModelIndex& ix, const QPoint& yer);
 
@@ -156,6 +160,7 @@ class TVeriIzgarasi : public QWidget {
   bool filtreDugmeleri_ = true;
   bool artimliArama_ = true;
   bool odakCercevesi_ = true;
+  bool otomatikGenislik_ = false;
   bool senkron_ = false;  // guards the focused row <-> RecNo hand-over
   int guncelleme_ = 0;
   QString arama_;

@@ -87,6 +87,8 @@ void TIzgaraModeli::SetVeriSeti(TClientDataSet* ds) {
   if (ds) {
     baglantilar_[0] = connect(ds, &TClientDataSet::DataChanged, this, &TIzgaraModeli::VeriDegisti);
     baglantilar_[1] = connect(ds, &TClientDataSet::RecordChanged, this, &TIzgaraModeli::KayitDegisti);
+    // a data set freed while shown: the grid empties instead of reading freed memory
+    baglantilar_[2] = connect(ds, &QObject::destroyed, this, [this] { Yenile(); });
   }
   Yenile();
 }
@@ -171,8 +173,8 @@ void TIzgaraModeli::AlanlariBagla() {
 
 double TIzgaraModeli::SayiAt(int r, int c) const {
   const TIzgaraKolonu* k = kolonlar_[std::size_t(c)].get();
-  if (!ds_ || k->alanIndeksi < 0 || ds_->IsNullAt(r, k->alanIndeksi)) return 0;
-  return ds_->FloatAt(r, k->alanIndeksi);
+  if (!ds_ || k->alanIndeksi < 0) return 0;
+  return ds_->FloatAt(r, k->alanIndeksi);  // an empty cell reads as 0
 }
 
 bool TIzgaraModeli::OzetSayilir(int r, int c) const {
@@ -573,11 +575,20 @@ int TIzgaraModeli::AramaBul(int kolon, const QString& onek, int baslangic) const
   if (kolon < 0 || kolon >= KolonSayisi() || onek.isEmpty() || n == 0) return -1;
   const QString aranan = TurkceKucuk(onek);
   if (baslangic < 0 || baslangic >= n) baslangic = 0;
+  const auto katla = [](QChar c) {
+    if (c == QChar(u'I')) return QChar(u'ı');
+    if (c == QChar(u'İ')) return QChar(u'i');
+    return c.toLower();
+  };
   for (int i = 0; i < n; ++i) {
     const int g = (baslangic + i) % n;
     const int r = KaynakSatir(g);
     if (r < 0) continue;
-    if (TurkceKucuk(HucreMetni(r, kolon)).startsWith(aranan)) return g;
+    const QString m = HucreMetni(r, kolon);
+    if (m.size() < aranan.size()) continue;
+    bool uyar = true;
+    for (qsizetype j = 0; j < aranan.size() && uyar; ++j) uyar = katla(m.at(j)) == aranan.at(j);
+    if (uyar) return g;
   }
   return -1;
 }
@@ -614,6 +625,7 @@ QVariant TIzgaraModeli::data(const QModelIndex& index, int role) const {
     return {};
   }
   const int r = KaynakSatir(g);
+  if (!ds_ || r >= ds_->RecordCount()) return {};
   switch (role) {
     case Qt::DisplayRole:
       switch (k->Tur()) {

@@ -126,7 +126,7 @@ class TIzgaraModeli : public QAbstractTableModel {
 
   std::vector<std::unique_ptr<TIzgaraKolonu>> kolonlar_;
   QPointer<TClientDataSet> ds_;
-  QMetaObject::Connection baglantilar_[2];
+  QMetaObject::Connection baglantilar_[3];
   int guncelleme_ = 0;
   bool bekleyenYenileme_ = false;
 

@@ -3,6 +3,7 @@
 // filter, custom-drawn cells, a detached fill.
 
 #include <QAbstractItemModelTester>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -198,6 +199,30 @@ class TestIzgaraGorunum : public QObject {
     iz->resize(genislik, 400);
     QCOMPARE(iz->AgirligaGoreDagit(ayrilan), birim);
     for (TIzgaraKolonu* k : iz->GorunurKolonlar()) QCOMPARE(iz->KolonGenisligi(k), k->Agirlik() * birim);
+  }
+
+  void otomatik_genislik_pencereyi_doldurur() {
+    iz->SetKolonGenisligi(kAdi, 300);
+    iz->SetKolonGenisligi(kMarka, 100);
+    iz->SetOtomatikGenislik(true);
+    for (int w : {900, 1200, 700}) {
+      iz->resize(w, 400);
+      QApplication::processEvents();
+      int toplam = 0;
+      for (TIzgaraKolonu* k : iz->GorunurKolonlar()) toplam += iz->KolonGenisligi(k);
+      QCOMPARE(toplam, T()->viewport()->width());
+      QVERIFY(qAbs(iz->KolonGenisligi(kAdi) - 3 * iz->KolonGenisligi(kMarka)) <= 3);  // proportions kept
+    }
+  }
+
+  void baglam_menusu_satiri_verir() {
+    QSignalSpy menu(iz.get(), &TVeriIzgarasi::BaglamMenusuIstendi);
+    const QPoint yer = HucreOrtasi(3, kMarka);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, yer, T()->viewport()->mapToGlobal(yer));
+    QApplication::sendEvent(T()->viewport(), &e);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu.at(0).at(0).toInt(), 3);
+    QCOMPARE(iz->OdakSatiri(), 3);  // the row under the mouse becomes the focused one
   }
 
   void en_uygun_genislik() {

@@ -277,6 +277,16 @@ class TestIzgaraModeli : public QObject {
     QCOMPARE(m->rowCount(), 7);
   }
 
+  void veri_seti_silinince_bosalir() {
+    auto gecici = std::make_unique<TClientDataSet>();
+    OrnekDoldur(*gecici);
+    m->SetVeriSeti(gecici.get());
+    QCOMPARE(m->rowCount(), 6);
+    gecici.reset();
+    QCOMPARE(m->rowCount(), 0);
+    QVERIFY(!m->VeriSeti());
+  }
+
   void ayrilinca_bos_baglaninca_dolu() {
     m->FiltreKur(Kolon(kMarka), {QStringLiteral("Bosch")});
     m->SetVeriSeti(nullptr);
