@@ -10,6 +10,7 @@
 
 #include "desk/gifresim.h"
 #include "mainwindow/Unit1.h"
+#include "mainwindow/yukleme.h"
 #include "mainwindow/sekmeciz.h"
 #include "platform/controls/kayanyazi.h"
 #include "platform/controls/resimkayan.h"
@@ -21,9 +22,6 @@
 #include "session/proxim.h"
 #include "session/utils.h"
 
-namespace {
-// One value of a counter row as the caption shows it: integers in plain decimal digits, a
-// fractional value with the locale's decimal separator and only the digits it needs.
 QString SayacMetni(const TField* a) {
   switch (a->DataType()) {
     case TFieldType::ftInteger:
@@ -34,6 +32,8 @@ QString SayacMetni(const TField* a) {
     default: return a->AsString();
   }
 }
+
+namespace {
 
 // Reads one picture method's stream on the clone; empty when there is no complete content.
 // announced is set to the size the server announced (-1 when the call failed).

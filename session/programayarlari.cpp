@@ -71,8 +71,8 @@ bool KomutSatiriniUygula(const QStringList& argumanlar, QString* hata, QString* 
   if (p.isSet(sunucu)) {
     const QString v = p.value(sunucu).trimmed();
     const int iki = v.lastIndexOf(QLatin1Char(':'));
-    QString host = iki > 0 ? v.left(iki) : v;
-    const QString port = iki > 0 ? v.mid(iki + 1) : a.SunucuPort;
+    QString host = iki >= 0 ? v.left(iki) : v;
+    const QString port = iki >= 0 ? v.mid(iki + 1) : a.SunucuPort;
     if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) host = host.mid(1, host.size() - 2);
     bool sayi = false;
     const int pn = port.toInt(&sayi);
