@@ -88,8 +88,7 @@ QHash<QString, Oranlar> CariIndirimleri(sqlite3* db, int carino) {
 
 const char* const kStokAlanlari =
     "STOK_STOKNO, BARKOD, BARKOD_BARKODNO, ADI, MARKA, MODEL, FINISHKOD, OEM1, OEM2, OEM3, OEM4, OEMNO, "
-    "URETICIKODU, DIGERADI, DPKOD, PKOD, BIRIM, ANAGRUP, OZELKOD, KDV, FIYAT, "
-    "FIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, "
+    "URETICIKODU, DIGERADI, DPKOD, PKOD, BIRIM, ANAGRUP, OZELKOD, KDV, FIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, "
     "ALINANSIPARIS, VERILENSIPARIS";
 
 // The campaign list's rows priced for the customer: FIYAT is the campaign price, ESKIFIYAT the
@@ -99,7 +98,7 @@ IcerikTablo KampanyaListesi(sqlite3* db, int carino, const QString& kosul) {
       {"STOK_STOKNO", IcerikTur::Int}, {"BARKOD"}, {"BARKOD_BARKODNO", IcerikTur::Int}, {"ADI"}, {"MARKA"},
       {"MODEL"}, {"FINISHKOD"}, {"OEM1"}, {"OEM2"}, {"OEM3"}, {"OEM4"}, {"OEMNO"}, {"URETICIKODU"},
       {"DIGERADI"}, {"DPKOD"}, {"PKOD"}, {"BIRIM"}, {"ANAGRUP"}, {"OZELKOD"}, {"KDV", IcerikTur::Float},
-      {"FIYAT", IcerikTur::Float}, {"ESKIFIYAT", IcerikTur::Float}, {"KAMPFIYAT", IcerikTur::Float},
+      {"FIYAT", IcerikTur::Float}, {"KAMPFIYAT", IcerikTur::Float},
       {"K", IcerikTur::Int}, {"Y", IcerikTur::Int}, {"DURUM", IcerikTur::Int}, {"RESIM", IcerikTur::Int},
       {"KALAN", IcerikTur::Float}, {"ALINANSIPARIS", IcerikTur::Float}, {"VERILENSIPARIS", IcerikTur::Float}};
   const IcerikTablo s = IcerikSorgu(
