@@ -249,3 +249,23 @@ TEST(TutarYazisi, TurkceBicim) {
                         Durum{-2500, "-2.500,00"}, Durum{-0.001, "0,00"}, Durum{2.675, "2,68"}})
     EXPECT_EQ(TutarYaz(d.deger), QString::fromUtf8(d.yazi)) << d.deger;
 }
+
+TEST(Dosyalar, IndirilenDosyaAdiKlasorIcermez) {
+  // the client saves the file on the desktop under the name it receives
+  IcerikVeritabani v;
+  struct Durum {
+    const char* yol;
+    const char* ad;
+  };
+  int no = 100;
+  for (const Durum d : {Durum{"../../etc/Fiyat Listesi.pdf", "Fiyat Listesi.pdf"},
+                        Durum{"C:\\Belgeler\\..\\Liste.xls", "Liste.xls"}, Durum{"Okubeni.txt", "Okubeni.txt"}}) {
+    IcerikCalistir(v.db, QStringLiteral("INSERT INTO dosyalar(SIRANO, ACIKLAMA, DOSYAYOL, VERI) VALUES(?, 'x', ?, ?)"),
+                   {++no, QString::fromUtf8(d.yol), QByteArray("abc")});
+    QByteArray veri;
+    QString ad;
+    ASSERT_TRUE(BelgeVer(v.db, no, &veri, &ad));
+    EXPECT_EQ(ad, QString::fromUtf8(d.ad)) << d.yol;
+    EXPECT_EQ(veri, QByteArray("abc"));
+  }
+}
