@@ -24,6 +24,17 @@ QString QtFiltresi(const QString& filtre) {
   return sonuc.join(QStringLiteral(";;"));
 }
 
+struct TKolonBilgisi {
+  int kolon;
+  int alan;
+  TFieldType tur;
+  QString bicim;
+};
+
+QString Yaz(TVeriIzgarasi* izgara, TIzgaraModeli* m, TClientDataSet* ds, const QList<TIzgaraKolonu*>& kolonlar,
+            const std::vector<TKolonBilgisi>& bilgi, const std::vector<int>& satirlar, const QString& hedef,
+            QString* hata);
+
 QString Hata(QString* hata, const QString& metin) {
   if (hata) *hata = metin;
   MesajGoster(metin, mtHata, TMsgDlgButtons{mbOK}, mbOK);
@@ -52,12 +63,6 @@ QString ExcelKaydet(TVeriIzgarasi* izgara, const QString& yol, QString* hata) {
 
   TIzgaraModeli* m = izgara->Model();
   TClientDataSet* ds = m->VeriSeti();
-  struct TKolonBilgisi {
-    int kolon;
-    int alan;
-    TFieldType tur;
-    QString bicim;
-  };
   std::vector<TKolonBilgisi> bilgi;
   for (TIzgaraKolonu* k : kolonlar) {
     TKolonBilgisi b{m->KolonIndeksi(k), -1, TFieldType::ftString, {}};
@@ -82,7 +87,19 @@ QString ExcelKaydet(TVeriIzgarasi* izgara, const QString& yol, QString* hata) {
     satirlar = m->TumVeriSatirlari();
   }
 
+  try {
+    return Yaz(izgara, m, ds, kolonlar, bilgi, satirlar, hedef, hata);
+  } catch (const std::exception& e) {
+    return Hata(hata, QStringLiteral("Dosya kaydedilemedi: %1").arg(QString::fromUtf8(e.what())));
+  }
+}
+
+namespace {
+QString Yaz(TVeriIzgarasi* izgara, TIzgaraModeli* m, TClientDataSet* ds, const QList<TIzgaraKolonu*>& kolonlar,
+            const std::vector<TKolonBilgisi>& bilgi, const std::vector<int>& satirlar, const QString& hedef,
+            QString* hata) {
   TXlsYazici xls;
+  const int satirSayisi = ds ? ds->RecordCount() : 0;
   const int sayfaBasina = TXlsYazici::kEnFazlaSatir - 1;
   const int sayfaSayisi = std::max<int>(1, int((satirlar.size() + sayfaBasina - 1) / sayfaBasina));
   std::size_t i = 0;
@@ -94,6 +111,7 @@ QString ExcelKaydet(TVeriIzgarasi* izgara, const QString& yol, QString* hata) {
     }
     for (int satir = 1; satir <= sayfaBasina && i < satirlar.size(); ++satir, ++i) {
       const int r = satirlar[i];
+      if (r >= satirSayisi) continue;
       if (r < 0) {
         const int g = -r - 1;
         xls.Metin(satir, 0, m->Kolon(m->GrupKolonu())->Baslik() + QStringLiteral(": ") + m->GrupMetni(g), true);
@@ -153,6 +171,8 @@ QString ExcelKaydet(TVeriIzgarasi* izgara, const QString& yol, QString* hata) {
   }
   return hedef;
 }
+
+}  // namespace
 
 void KayitDialoguKur(KayitDialogu dialog) { Dialog() = std::move(dialog); }
 

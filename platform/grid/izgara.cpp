@@ -132,7 +132,10 @@ void TVeriIzgarasi::SetVeriSeti(TClientDataSet* ds) {
 TClientDataSet* TVeriIzgarasi::VeriSeti() const { return ds_; }
 
 void TVeriIzgarasi::BeginUpdate() {
-  if (guncelleme_++ == 0) tablo_->setUpdatesEnabled(false);
+  if (guncelleme_++ == 0) {
+    tablo_->setUpdatesEnabled(false);
+    alt_->setUpdatesEnabled(false);
+  }
   model_->BeginUpdate();
 }
 
@@ -141,6 +144,7 @@ void TVeriIzgarasi::EndUpdate() {
   model_->EndUpdate();
   if (--guncelleme_ == 0) {
     tablo_->setUpdatesEnabled(true);
+    alt_->setUpdatesEnabled(true);
     alt_->update();
   }
 }

@@ -139,7 +139,9 @@ void TIzgaraModeli::OzetleriHesapla() const {
   for (int c = 0; c < KolonSayisi(); ++c)
     if (kolonlar_[std::size_t(c)]->AltOzet() != TOzetTuru::Yok) ozetKolonlari.push_back(c);
   if (ozetKolonlari.empty()) return;
+  const int n = ds_->RecordCount();
   for (int r : suzulmus_) {
+    if (r >= n) continue;  // rows dropped since the last rebuild (it follows)
     for (int c : ozetKolonlari) {
       if (kolonlar_[std::size_t(c)]->AltOzet() == TOzetTuru::Sayi) {
         if (OzetSayilir(r, c)) ozetler_[std::size_t(c)] += 1;
