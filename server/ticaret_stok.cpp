@@ -117,7 +117,7 @@ std::string StokPaketiYaz(sqlite3* db, int carino, bool kampanyali, const QStrin
     const double kdvDahil = Yuvarla2(net * (1.0 + kdv / 100.0));
     QString yazi;
     if (kampanya)
-      yazi = u'%' + OranYazisi(std::round((1.0 - kamp / liste) * 100.0));
+      yazi = liste > 0 ? u'%' + OranYazisi(std::round((1.0 - kamp / liste) * 100.0)) : QString();
     else
       yazi = IndirimYazisi(ind[0], ind[1], ind[2], ind[3]);
     p.Float(cListe, liste);
