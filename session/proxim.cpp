@@ -137,7 +137,7 @@ void ReaderToDataSet(TDBXReader* okuyucu, TClientDataSet& ds) {
   ds.EnableControls();
 }
 
-bool AkisKopyala(QIODevice* akis, qint64 boy, QByteArray& hedef, const std::function<void()>& blokSonrasi) {
+bool AkisKopyala(QIODevice* akis, const qint64& boy, QByteArray& hedef, const std::function<void()>& blokSonrasi) {
   hedef.clear();
   if (!akis || boy <= 0) return false;
   if (!akis->isOpen() && !akis->open(QIODevice::ReadOnly)) return false;

@@ -42,8 +42,9 @@ void ReaderToDataSet(TDBXReader* okuyucu, TClientDataSet& ds);
 // bytes, and stops after the first block shorter than 1024 bytes. The content is accepted (true,
 // hedef filled) only when its length equals the announced size boy. Size 0 (or below): no
 // content and nothing is read. blokSonrasi, when given, runs after every block (a caller on the
-// main thread lets pending window events through there).
-bool AkisKopyala(QIODevice* akis, qint64 boy, QByteArray& hedef,
+// main thread lets pending window events through there). boy is taken by reference so that
+// AkisKopyala(p.ResimVer5(no, boy), boy, hedef) reads the size the call has just set.
+bool AkisKopyala(QIODevice* akis, const qint64& boy, QByteArray& hedef,
                  const std::function<void()>& blokSonrasi = {});
 
 // One method's command: created on the first call of that method and reused; holds what the

@@ -68,6 +68,13 @@ void TSunucuSureci::Durdur() {
   surec_.reset();
 }
 
+void TSunucuSureci::Oldur() {
+  if (!surec_) return;
+  surec_->kill();
+  surec_->waitForFinished(5000);
+  surec_.reset();
+}
+
 void TSunucuSureci::Ayarla(TSQLConnection& baglanti) const {
   baglanti.Params.insert(QStringLiteral("HostName"), Host());
   baglanti.Params.insert(QStringLiteral("Port"), QString::number(port_));

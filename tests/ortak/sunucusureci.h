@@ -17,14 +17,16 @@ class TSQLConnection;
 
 class TSunucuSureci {
  public:
-  // ekArgumanlar: further server options, e.g. {"--stoklar", "500"}.
+  // ekArgumanlar: further server options, e.g. {"--stoklar", "500"}; a "--db PATH" given here
+  // replaces the temporary database (for a restart on the same file).
   explicit TSunucuSureci(QStringList ekArgumanlar = {});
   ~TSunucuSureci();
   TSunucuSureci(const TSunucuSureci&) = delete;
   TSunucuSureci& operator=(const TSunucuSureci&) = delete;
 
   bool Baslat(int beklemeMs = 120000);  // false with Hata() when the server did not come up
-  void Durdur();                        // kills the server (also done by the destructor)
+  void Durdur();                        // ends the server (also done by the destructor)
+  void Oldur();                         // SIGKILL at once, as a crash or power cut would
   QString Hata() const { return hata_; }
 
   QString Host() const { return QStringLiteral("127.0.0.1"); }

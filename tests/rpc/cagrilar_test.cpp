@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "platform/core/paket.h"
@@ -164,6 +165,60 @@ TEST(ProxyCagrilari, HerYontemAdiVeGirdileriyleSunucuyaUlasirVeCevabiOkunur) {
     const QByteArray beklenen = c.girdiler ? QByteArray(c.girdiler) : QByteArray(kOnAltiJson) + ",\"Konu\"";
     EXPECT_EQ(log[0].value(QStringLiteral("params")).toArray(), Beklenen(beklenen.constData()));
   }
+}
+
+TEST(ProxyCagrilari, OldurulenSunucudaKaydedilenKaybolmaz) {
+  QTemporaryDir dizin;
+  const QString db = dizin.filePath(QStringLiteral("kalici.db"));
+  auto sepetSatiri = [](TSunucuSureci& s) {
+    TSQLConnection bag;
+    s.Ayarla(bag);
+    bag.Open();
+    TServerMethods1Client p(bag.DBXConnection());
+    TClientDataSet ds;
+    PaketiYukle(p.SepetVer2(gOturum.CARINO()), ds);
+    return ds.RecordCount();
+  };
+  int once = 0;
+  {
+    TSunucuSureci a({QStringLiteral("--stoklar"), QStringLiteral("200"), QStringLiteral("--db"), db});
+    ASSERT_TRUE(a.Baslat()) << a.Hata().toStdString();
+    TSQLConnection bag;
+    a.Ayarla(bag);
+    bag.Open();
+    TServerMethods1Client p(bag.DBXConnection());
+    TSonucBilgisi* demo = p.BuyukGetir(QStringLiteral("DEMO-MUSTERI"));
+    ASSERT_NE(demo, nullptr);
+    gOturum.Kopyala(demo);
+    once = sepetSatiri(a);
+    EXPECT_EQ(p.SepetEkle2(Oturum(), gOturum.CARINO(), 3, "", "Deneme", 2, 18, 100, 0, gOturum.Sirano(), 0, 0, 0, 0), 1);
+    a.Oldur();  // no clean shutdown
+  }
+  TSunucuSureci b({QStringLiteral("--stoklar"), QStringLiteral("200"), QStringLiteral("--db"), db});
+  ASSERT_TRUE(b.Baslat()) << b.Hata().toStdString();
+  EXPECT_EQ(sepetSatiri(b), once + 1);
+}
+
+TEST(ProxyCagrilari, KisaGelenResimDusurulur) {
+  TSunucuSureci s({QStringLiteral("--stoklar"), QStringLiteral("200")});
+  ASSERT_TRUE(s.Baslat()) << s.Hata().toStdString();
+  TSQLConnection bag;
+  s.Ayarla(bag);
+  bag.Open();
+  TServerMethods1Client p(bag.DBXConnection());
+  int stokno = 0;
+  qint64 boy = 0;
+  QByteArray resim;
+  for (int no = 1; no <= 200 && stokno == 0; ++no)
+    if (AkisKopyala(p.ResimVer5(no, boy), boy, resim)) stokno = no;
+  ASSERT_GT(stokno, 0) << "resmi olan stok yok";
+  EXPECT_TRUE(resim.startsWith("\xFF\xD8"));  // a JPEG
+
+  ASSERT_TRUE(s.HataKur(QStringLiteral("ResimVer5"), QStringLiteral("kisa_akis")));
+  QByteArray kisa;
+  EXPECT_FALSE(AkisKopyala(p.ResimVer5(stokno, boy), boy, kisa));
+  EXPECT_EQ(boy, resim.size());
+  EXPECT_TRUE(kisa.isEmpty());
 }
 
 }  // namespace
