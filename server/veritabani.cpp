@@ -188,18 +188,19 @@ CREATE INDEX IF NOT EXISTS siparissatirlari_cari ON siparissatirlari(CARINO, STO
 }  // namespace
 
 void VeritabaniKur(sqlite3* db, const VeriAyarlari& ayar) {
-  SqlCalistir(db, kSema);
-  if (TekSayi(db, "SELECT COUNT(*) FROM kullanicilar") > 0) {
-    // Already filled: only make sure the configured demo identity maps to the demo customer.
-    if (!ayar.demoKimlik.isEmpty()) {
-      const int musteri = KullaniciNoBul(db, QStringLiteral("MUSTERI"));
-      if (musteri > 0) BilgisayarKaydet(db, ayar.demoKimlik, musteri);
-    }
-    return;
-  }
-  SqlCalistir(db, "BEGIN");
+  // One transaction for the schema and the data: one write to disk, and never half a database.
+  SqlCalistir(db, "BEGIN IMMEDIATE");
   try {
-    DemoVeriDoldur(db, ayar);
+    SqlCalistir(db, kSema);
+    if (TekSayi(db, "SELECT COUNT(*) FROM kullanicilar") > 0) {
+      // Already filled: only make sure the configured demo identity maps to the demo customer.
+      if (!ayar.demoKimlik.isEmpty()) {
+        const int musteri = KullaniciNoBul(db, QStringLiteral("MUSTERI"));
+        if (musteri > 0) BilgisayarKaydet(db, ayar.demoKimlik, musteri);
+      }
+    } else {
+      DemoVeriDoldur(db, ayar);
+    }
     SqlCalistir(db, "COMMIT");
   } catch (...) {
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
