@@ -1,6 +1,9 @@
 #include "mainwindow/sekmeciz.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QToolTip>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
@@ -243,7 +246,28 @@ void TSekmeCubugu::paintEvent(QPaintEvent*) {
   if (Gorunur(secili_)) {  // the selected tab last, over its neighbours
     SekmeCiz(p, SekmeAlani(secili_), sekmeler_[size_t(secili_)].baslik,
              sekmeler_[size_t(secili_)].simge, TSekmeDurumu::Secili, this);
+    if (hasFocus()) {
+      QStyleOptionFocusRect odak;
+      odak.initFrom(this);
+      odak.rect = SekmeAlani(secili_).adjusted(4, 4, -4, -4);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &odak, &p, this);
+    }
   }
+}
+
+bool TSekmeCubugu::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip) {
+    // The whole title, for titles too long for the tab.
+    auto* he = static_cast<QHelpEvent*>(e);
+    const int i = SekmeAt(he->pos());
+    if (i >= 0) {
+      QToolTip::showText(he->globalPos(), SekmeBasligiCoz(Baslik(i)).baslik, this, SekmeAlani(i));
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QWidget::event(e);
 }
 
 void TSekmeCubugu::mousePressEvent(QMouseEvent* e) {

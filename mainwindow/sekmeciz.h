@@ -69,6 +69,7 @@ class TSekmeCubugu : public QWidget {
   void SeciliDegisti(int i);
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
