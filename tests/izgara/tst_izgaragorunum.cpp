@@ -199,6 +199,11 @@ class TestIzgaraGorunum : public QObject {
     iz->resize(genislik, 400);
     QCOMPARE(iz->AgirligaGoreDagit(ayrilan), birim);
     for (TIzgaraKolonu* k : iz->GorunurKolonlar()) QCOMPARE(iz->KolonGenisligi(k), k->Agirlik() * birim);
+    // a new filter, sort or data set keeps the widths
+    iz->FiltreKur(kMarka, {QStringLiteral("Bosch")});
+    iz->Sirala(kAdi);
+    iz->SetVeriSeti(&ds);
+    for (TIzgaraKolonu* k : iz->GorunurKolonlar()) QCOMPARE(iz->KolonGenisligi(k), k->Agirlik() * birim);
   }
 
   void otomatik_genislik_pencereyi_doldurur() {
