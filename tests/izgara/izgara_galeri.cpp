@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -227,8 +228,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   BicimAyarlariKur(TFormatSettings::Turkce());
   QString kayit;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (QByteArray(argv[i]) == "--kaydet") kayit = QString::fromLocal8Bit(argv[i + 1]);
+  bool filtre = false, menu = false;
+  for (int i = 1; i < argc; ++i) {
+    if (QByteArray(argv[i]) == "--kaydet" && i + 1 < argc) kayit = QString::fromLocal8Bit(argv[i + 1]);
+    if (QByteArray(argv[i]) == "--filtre") filtre = true;  // opens the brand filter of the stock list
+    if (QByteArray(argv[i]) == "--menu") menu = true;      // opens the column chooser of the basket
+  }
 
   QWidget pencere;
   pencere.setWindowTitle(QStringLiteral("Izgara galerisi"));
@@ -254,6 +259,8 @@ int main(int argc, char** argv) {
     for (TVeriIzgarasi* iz : {s, b, d, r}) iz->AgirligaGoreDagit(30);
     s->SetOdakSatiri(1);
     b->SetOdakSatiri(2);
+    if (filtre) s->FiltrePenceresiAc(s->KolonBul(QStringLiteral("MARKA")));
+    if (menu) b->KolonSecimMenusu()->popup(b->mapToGlobal(QPoint(20, 40)));
   });
   if (!kayit.isEmpty()) {
     QTimer::singleShot(300, [&] {
