@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
   }
 
   // The search texts closest to each row target, among a few candidates.
-  const QStringList adaylar = {QStringLiteral("BOSCH FORD"), QStringLiteral("BOSCH RENAULT"), QStringLiteral("VALEO TOYOTA"),
+  const QStringList adaylar = {QStringLiteral("BOSCH 1.6"), QStringLiteral("VALEO 1.6"), QStringLiteral("BOSCH FORD"), QStringLiteral("BOSCH RENAULT"), QStringLiteral("VALEO TOYOTA"),
                                QStringLiteral("FREN BOSCH"), QStringLiteral("BOSCH"), QStringLiteral("FORD"),
                                QStringLiteral("RENAULT"), QStringLiteral("TOYOTA"), QStringLiteral("%")};
   std::vector<std::pair<QString, int>> sayilar;
