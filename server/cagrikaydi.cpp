@@ -25,6 +25,9 @@ void CagriKaydi::Ekle(const QString& yontem, const QByteArray& paramsJson) {
       .append(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1())
       .append("\"}\n");
   std::lock_guard<std::mutex> k(kilit_);
+  // a long-running server keeps the newest lines in memory; the file keeps them all
+  constexpr size_t kEnCok = 200000;
+  if (satirlar_.size() >= kEnCok) satirlar_.erase(satirlar_.begin(), satirlar_.begin() + kEnCok / 2);
   satirlar_.push_back(satir);
   if (dosya_.isOpen()) {
     dosya_.write(satir);
