@@ -545,6 +545,8 @@ QString TIzgaraModeli::OzetBicimle(int kolon, double deger, TOzetTuru tur) const
     TField* f = ds_->Fields(k->alanIndeksi);
     bicim = f->DisplayFormat();
     tamsayi = TamsayiTur(f->DataType());
+    // money shows with two decimals in the cells even without a format; so does its sum
+    if (bicim.isEmpty() && f->DataType() == TFieldType::ftCurrency) bicim = QStringLiteral("#,##0.00");
   }
   return IzgaraSayiBicimle(deger, bicim, tamsayi);
 }

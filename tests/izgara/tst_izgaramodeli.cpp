@@ -166,6 +166,35 @@ class TestIzgaraModeli : public QObject {
     if (filtre.isEmpty()) QCOMPARE(m->OzetMetni(Kolon(kDurum)), QStringLiteral("5"));  // empty cells not counted
   }
 
+  void ozet_hucreyle_ayni_bicimde_data() {
+    QTest::addColumn<int>("tur");
+    QTest::addColumn<QString>("bicim");
+    QTest::addColumn<QString>("beklenen");
+    QTest::newRow("money without a format") << int(TFieldType::ftCurrency) << "" << "3.703,50";
+    QTest::newRow("float without a format") << int(TFieldType::ftFloat) << "" << "3703,5";
+    QTest::newRow("float with a format") << int(TFieldType::ftFloat) << "#,###,##00.00" << "3.703,50";
+    QTest::newRow("integer with a format") << int(TFieldType::ftLargeint) << "#,##0" << "3.703";
+  }
+  void ozet_hucreyle_ayni_bicimde() {
+    QFETCH(int, tur);
+    QFETCH(QString, bicim);
+    QFETCH(QString, beklenen);
+    TClientDataSet d;
+    d.AddField(QStringLiteral("TUTAR"), TFieldType(tur));
+    const double degerler[] = {1234.25, 2469.25};
+    for (double v : degerler) {
+      const int r = d.AppendRow();
+      if (TFieldType(tur) == TFieldType::ftLargeint) d.SetIntAt(r, 0, qint64(v));
+      else d.SetFloatAt(r, 0, v);
+    }
+    d.Open();
+    d.Fields(0)->SetDisplayFormat(bicim);
+    TIzgaraModeli model;
+    model.KolonEkle(QStringLiteral("kTutar"), QStringLiteral("TUTAR"), QString())->SetAltOzet(TOzetTuru::Toplam);
+    model.SetVeriSeti(&d);
+    QCOMPARE(model.OzetMetni(0), beklenen);
+  }
+
   void kayit_degisince_ozet_ve_hucre_yenilenir() {
     kFiyat->SetAltOzet(TOzetTuru::Toplam);
     m->Yenile();
