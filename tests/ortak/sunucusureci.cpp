@@ -1,6 +1,8 @@
 #include "tests/ortak/sunucusureci.h"
 
 #include <curl/curl.h>
+#include <signal.h>
+#include <sys/prctl.h>
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -27,6 +29,8 @@ bool TSunucuSureci::Baslat(int beklemeMs) {
   }
   surec_ = std::make_unique<QProcess>();
   surec_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // the server ends with the test process even when a test aborts
+  surec_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
   QStringList arg{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--web-port"), QStringLiteral("0"),
                   QStringLiteral("--adres"), QStringLiteral("127.0.0.1"), QStringLiteral("--db"), VeritabaniYolu()};
   arg += ekler_;
