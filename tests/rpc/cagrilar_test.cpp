@@ -6,7 +6,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "platform/core/paket.h"
 #include "platform/core/veriseti.h"
@@ -219,6 +221,49 @@ TEST(ProxyCagrilari, KisaGelenResimDusurulur) {
   EXPECT_FALSE(AkisKopyala(p.ResimVer5(stokno, boy), boy, kisa));
   EXPECT_EQ(boy, resim.size());
   EXPECT_TRUE(kisa.isEmpty());
+}
+
+TEST(ProxyCagrilari, AyniAndaYazanlarBirbiriniBozmaz) {
+  TSunucuSureci s({QStringLiteral("--stoklar"), QStringLiteral("200")});
+  ASSERT_TRUE(s.Baslat()) << s.Hata().toStdString();
+  TSQLConnection ana;
+  s.Ayarla(ana);
+  ana.Open();
+  TServerMethods1Client p(ana.DBXConnection());
+  TSonucBilgisi* demo = p.BuyukGetir(QStringLiteral("DEMO-MUSTERI"));
+  ASSERT_NE(demo, nullptr);
+  gOturum.Kopyala(demo);
+  auto satirlar = [&] {
+    TClientDataSet ds;
+    PaketiYukle(p.SepetVer2(gOturum.CARINO()), ds);
+    return ds.RecordCount();
+  };
+  const int once = satirlar();
+  constexpr int kIs = 4, kSatir = 15;
+  std::atomic<int> eklenen{0};
+  std::vector<QString> hatalar(kIs);
+  std::vector<std::thread> isler;
+  for (int i = 0; i < kIs; ++i) {
+    isler.emplace_back([&, i] {
+      try {
+        auto k = ana.Clone();
+        k->Open();
+        TServerMethods1Client v(k->DBXConnection());
+        TClientDataSet ds;
+        for (int j = 0; j < kSatir; ++j) {
+          eklenen += v.SepetEkle2(Oturum(), gOturum.CARINO(), 1 + (i * kSatir + j) % 150, "", "Paralel", 1, 18, 10, 0,
+                                  gOturum.Sirano(), 0, 0, 0, 0);
+          PaketiYukle(v.StokAraGetirDravik(QStringLiteral("FREN"), Oturum()), ds);  // readers alongside
+        }
+      } catch (const std::exception& e) {
+        hatalar[i] = QString::fromUtf8(e.what());
+      }
+    });
+  }
+  for (auto& t : isler) t.join();
+  for (const QString& h : hatalar) EXPECT_TRUE(h.isEmpty()) << h.toStdString();
+  EXPECT_EQ(eklenen.load(), kIs * kSatir);
+  EXPECT_EQ(satirlar(), once + kIs * kSatir);
 }
 
 }  // namespace
