@@ -208,6 +208,10 @@ void TVeriIzgarasi::SetFiltreDugmeleri(bool a) {
   filtreDugmeleri_ = a;
   baslik_->viewport()->update();
 }
+void TVeriIzgarasi::SetKolonTasima(bool a) { baslik_->setSectionsMovable(a); }
+void TVeriIzgarasi::SetKolonBoyutlama(bool a) {
+  baslik_->setSectionResizeMode(a ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
 void TVeriIzgarasi::SetOdakCercevesi(bool g) {
   odakCercevesi_ = g;
   tablo_->viewport()->update();

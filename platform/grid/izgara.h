@@ -77,6 +77,8 @@ class TVeriIzgarasi : public QWidget {
   bool FiltreDugmeleri() const { return filtreDugmeleri_; }
   void SetArtimliArama(bool a) { artimliArama_ = a; }
   bool ArtimliArama() const { return artimliArama_; }
+  void SetKolonTasima(bool a);      // the user may drag columns to another place
+  void SetKolonBoyutlama(bool a);   // the user may drag column edges
   void SetOdakCercevesi(bool g);
   bool OdakCercevesi() const { return odakCercevesi_; }
   void SetPikselKaydirma(bool p);

@@ -220,6 +220,18 @@ class TestIzgaraGorunum : public QObject {
     }
   }
 
+  void tasima_ve_boyutlama_kapatilir() {
+    QHeaderView* h = T()->horizontalHeader();
+    QVERIFY(h->sectionsMovable());
+    QCOMPARE(h->sectionResizeMode(iz->KolonIndeksi(kAdi)), QHeaderView::Interactive);
+    iz->SetKolonTasima(false);
+    iz->SetKolonBoyutlama(false);
+    QVERIFY(!h->sectionsMovable());
+    QCOMPARE(h->sectionResizeMode(iz->KolonIndeksi(kAdi)), QHeaderView::Fixed);
+    iz->SetKolonGenisligi(kAdi, 222);  // the program still sets widths
+    QCOMPARE(iz->KolonGenisligi(kAdi), 222);
+  }
+
   void baglam_menusu_satiri_verir() {
     QSignalSpy menu(iz.get(), &TVeriIzgarasi::BaglamMenusuIstendi);
     const QPoint yer = HucreOrtasi(3, kMarka);
