@@ -79,6 +79,13 @@ struct Sutun {
     if (n > std::numeric_limits<std::uint32_t>::max() ||
         metin.size() + n > std::numeric_limits<std::uint32_t>::max())
       throw EVeriSetiHatasi("Metin alanı için bellek sınırı aşıldı: " + ad.toStdString());
+    if (n > 0 && p >= metin.data() && p < metin.data() + metin.size()) {
+      // the bytes come from this buffer (a cell copied within the column): keep them valid
+      // while the buffer grows
+      const std::size_t konum = static_cast<std::size_t>(p - metin.data());
+      metin.reserve(metin.size() + n);
+      p = metin.data() + konum;
+    }
     if (!Bos(r)) atik += uz[r];
     bas[r] = static_cast<std::uint32_t>(metin.size());
     uz[r] = static_cast<std::uint32_t>(n);

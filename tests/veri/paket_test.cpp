@@ -141,6 +141,17 @@ TEST(Paket, YanitZarfindakiYer) {
   }
 }
 
+TEST(Paket, VeriPaketiBaytlariPaylasir) {
+  EXPECT_TRUE(TVeriPaketi().Bos());
+  const QByteArray yanit("{\"result\":[null]}");
+  TVeriPaketi p(yanit, 0);
+  EXPECT_FALSE(p.Bos());
+  EXPECT_EQ(p.Konum(), 0);
+  EXPECT_EQ(p.Bayt().constData(), yanit.constData());  // no copy of the reply
+  TVeriPaketi kopya = p;
+  EXPECT_EQ(kopya.Bayt().constData(), yanit.constData());
+}
+
 TEST(Paket, UyeSirasiSerbest) {
   TClientDataSet ds;
   PaketiYukle(TVeriPaketi(QByteArray(

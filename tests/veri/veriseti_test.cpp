@@ -310,6 +310,12 @@ TEST(VeriSeti, UzunMetinlerinUzerineYazmak) {
   for (int r = 0; r < 3; ++r) EXPECT_EQ(ds.TextAt(r, 0), QString(100000, QChar(u'a' + (39 + r) % 26))) << r;
   EXPECT_EQ(ds.TextAt(3, 0), "son");
   EXPECT_LT(ds.BellekKullanimi(), 4u * 1000000u);
+  // a cell copied from another cell of the same column, while the buffer grows
+  for (int tur = 0; tur < 20; ++tur) {
+    std::string_view kaynak = ds.Utf8At(1, 0);
+    ds.SetUtf8At(2, 0, kaynak.data(), kaynak.size());
+  }
+  EXPECT_EQ(ds.TextAt(2, 0), ds.TextAt(1, 0));
   ds.SetNullAt(0, 0);
   EXPECT_TRUE(ds.IsNullAt(0, 0));
   EXPECT_EQ(ds.TextAt(0, 0), "");
