@@ -100,6 +100,8 @@ TEST_F(BaglantiTest, SunucununHataMetniCagiranaUlasir) {
       {"DenemeHata", "[\"A-12\"]", QStringLiteral("Stok bulunamadı: A-12 (çğıöşü)")},
       {"DenemeTopla", "[1,\"iki\"]", QStringLiteral("DenemeTopla: 2. parametre tamsayı olmalı (gelen: metin).")},
       {"DenemeTopla", "[1]", QStringLiteral("DenemeTopla: 2. parametre eksik.")},
+      {"DenemeTopla", "[1.5,1]", QStringLiteral("DenemeTopla: 1. parametre 32 bit tamsayı olmalı (gelen: sayı).")},
+      {"DenemeTopla", "[1,3000000000]", QStringLiteral("DenemeTopla: 2. parametre 32 bit tamsayı olmalı (gelen: sayı).")},
       {"YokBoyleBirYontem", "[]", QStringLiteral("Sunucuda böyle bir yöntem yok: YokBoyleBirYontem")},
       {"DenemeCokme", "[]", QStringLiteral("Sunucuda beklenmeyen bir hata oluştu (DenemeCokme): beklenmedik")},
   };
