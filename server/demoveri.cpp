@@ -302,8 +302,8 @@ void Stoklar(sqlite3* db, DemoRastgele& r, int adet) {
   Sorgu s(db,
           "INSERT INTO stoklar(STOK_STOKNO, BARKOD, BARKOD_BARKODNO, ADI, MARKA, MODEL, FINISHKOD, OEM1, OEM2, "
           "OEM3, OEM4, OEMNO, URETICIKODU, DIGERADI, DPKOD, PKOD, BIRIM, ANAGRUP, OZELKOD, KDV, FIYAT, "
-          "ESKIFIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, ALINANSIPARIS, VERILENSIPARIS, ARAMA) "
-          "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+          "ESKIFIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN, ALINANSIPARIS, VERILENSIPARIS, ARAMA, SIRA) "
+          "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
   constexpr int kParcaAdedi = static_cast<int>(std::size(kParcalar));
   constexpr int kMarkaAdedi = static_cast<int>(std::size(kMarkalar));
   constexpr int kAracAdedi = static_cast<int>(std::size(kAraclar));
@@ -350,7 +350,7 @@ void Stoklar(sqlite3* db, DemoRastgele& r, int adet) {
         .Bagla(17, QString::fromUtf8(p.birim)).Bagla(18, QString::fromUtf8(p.anaGrup)).Bagla(19, ozel)
         .Bagla(20, 20.0).Bagla(21, fiyat).Bagla(22, eski).Bagla(23, kampFiyat).Bagla(24, kampanya ? 1 : 0)
         .Bagla(25, yeni).Bagla(26, durum).Bagla(27, resim).Bagla(28, kalan).Bagla(29, alinan)
-        .Bagla(30, verilen).Bagla(31, arama);
+        .Bagla(30, verilen).Bagla(31, arama).Bagla(32, TurkceSiraAnahtari(adi));
     s.Calistir();
     s.Sifirla();
   }

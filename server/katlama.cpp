@@ -70,3 +70,25 @@ QStringList AramaKelimeleri(const QString& metin, bool* hepsi) {
   if (hepsi) *hepsi = ozgun.isEmpty() && joker;
   return ozgun;
 }
+
+QString TurkceSiraAnahtari(const QString& metin) {
+  static const QString kAlfabe = QStringLiteral("0123456789ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ");
+  QString anahtar;
+  anahtar.reserve(metin.size());
+  for (QChar c : metin) {
+    if (c.isSpace()) {
+      anahtar += u' ';
+      continue;
+    }
+    // Turkish capitals: i -> İ, ı -> I; the rest through the locale-independent upper case.
+    QChar b = c == u'i' ? QChar(u'İ') : c == u'ı' ? QChar(u'I') : c.toUpper();
+    const qsizetype i = kAlfabe.indexOf(b);
+    if (i >= 0)
+      anahtar += QChar(u'0' + static_cast<char16_t>(i));  // '0'..: after blank and punctuation
+    else if (b.unicode() < u'0')
+      anahtar += b;                                        // blank and punctuation first
+    else
+      anahtar += QChar(0x100 + b.unicode());               // anything else after the alphabet
+  }
+  return anahtar;
+}

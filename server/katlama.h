@@ -18,3 +18,7 @@ QString KodKatla(const QString& metin);
 // of them matches everything (and is not returned). Repeated words, and words contained in
 // another word of the text, are dropped.
 QStringList AramaKelimeleri(const QString& metin, bool* hepsi = nullptr);
+
+// A key whose plain (binary) order is the Turkish alphabetical order of the text, case-insensitive:
+// A B C Ç D E F G Ğ H I İ J K L M N O Ö P Q R S Ş T U Ü V W X Y Z, digits before letters.
+QString TurkceSiraAnahtari(const QString& metin);

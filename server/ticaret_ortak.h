@@ -89,7 +89,7 @@ void MetinYaz(PaketYazici& p, int col, const Sorgu& s, int scol);
 // KDVDAHIL, LISTEFIYAT1, KAMPFIYAT, TEKCEKIMFIYAT, NAKITFIYAT ...). `sirala` orders the rows.
 // kampanyali false (customers without campaigns): campaign stocks are priced as ordinary ones.
 std::string StokPaketiYaz(sqlite3* db, int carino, bool kampanyali, const QString& kosul,
-                          const std::function<void(Sorgu&)>& bagla, const QString& sirala = QStringLiteral("s.ADI, s.STOK_STOKNO"));
+                          const std::function<void(Sorgu&)>& bagla, const QString& sirala = QStringLiteral("s.SIRA, s.STOK_STOKNO"));
 
 // The cash and single-charge discount percentages of the payment ways (settings).
 double NakitIskonto(sqlite3* db);

@@ -29,10 +29,11 @@
 //   stoklar        (STOK_STOKNO PK, BARKOD, BARKOD_BARKODNO, ADI, MARKA, MODEL, FINISHKOD,
 //                   OEM1..OEM4, OEMNO, URETICIKODU, DIGERADI, DPKOD, PKOD, BIRIM, ANAGRUP,
 //                   OZELKOD, KDV, FIYAT, ESKIFIYAT, KAMPFIYAT, K, Y, DURUM, RESIM, KALAN,
-//                   ALINANSIPARIS, VERILENSIPARIS, ARAMA)
+//                   ALINANSIPARIS, VERILENSIPARIS, ARAMA, SIRA)
 //                  the catalogue; FIYAT list price before VAT, KAMPFIYAT campaign price (K > 0),
 //                  K campaign mark, Y new mark, DURUM 0..5 availability, RESIM 1 when a picture
-//                  exists, KALAN quantity in hand, ARAMA the folded search text (katlama.h).
+//                  exists, KALAN quantity in hand, ARAMA the folded search text, SIRA the key of
+//                  the name in Turkish alphabetical order (katlama.h).
 //   resimler       (STOKNO PK, JPEG BLOB)  cache of the generated stock pictures.
 //   teslimler      (SIRANO PK, ADI)        delivery kinds.
 //   kargoturleri   (SIRANO PK, ADI)        cargo kinds.

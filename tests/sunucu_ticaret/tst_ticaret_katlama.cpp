@@ -36,3 +36,14 @@ TEST(Katlama, AramaKelimeleriVeJoker) {
   EXPECT_FALSE(hepsi);
   EXPECT_EQ(AramaKelimeleri(QStringLiteral("fren FRENLER diski fren"), &hepsi), (QStringList{"frenler", "diski"}));
 }
+
+TEST(Katlama, TurkceAlfabetikSira) {
+  // Each name must sort after the one before it.
+  const char* const sirali[] = {"2 LT ANTİFRİZ", "AKS", "CAM KRİKOSU", "ÇAMURLUK", "DİSK", "GERGİ", "ĞAZ",
+                                "HORTUM", "ISI SENSÖRÜ", "ıslak", "İÇ AYNA", "istop", "OKSİJEN", "ÖN TAMPON",
+                                "SU POMPASI", "ŞANZIMAN", "ŞANZIMAN TAKOZU", "UÇ", "ÜST HORTUM", "Z ROT"};
+  for (std::size_t i = 1; i < std::size(sirali); ++i)
+    EXPECT_LT(TurkceSiraAnahtari(QString::fromUtf8(sirali[i - 1])), TurkceSiraAnahtari(QString::fromUtf8(sirali[i])))
+        << sirali[i - 1] << " < " << sirali[i];
+  EXPECT_EQ(TurkceSiraAnahtari(QStringLiteral("şanzıman")), TurkceSiraAnahtari(QStringLiteral("ŞANZIMAN")));
+}

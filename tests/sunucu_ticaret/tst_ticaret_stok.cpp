@@ -54,6 +54,19 @@ TEST_F(StokTest, TurkceHarflerVeBuyukKucukHarfKatlanir) {
   EXPECT_TRUE(TextAl(*isik, 0, "ADI").contains(QStringLiteral("IŞIK")));
 }
 
+TEST_F(StokTest, SonuclarTurkceAlfabetikSirada) {
+  auto ds = Ara(QStringLiteral("%"));
+  ASSERT_GT(ds->RecordCount(), 1);
+  bool cIleS = false;  // some "Ç..." or "Ş..." name follows a plain "C..." / "S..." name
+  for (int i = 1; i < ds->RecordCount(); ++i) {
+    const QString once = TextAl(*ds, i - 1, "ADI"), simdi = TextAl(*ds, i, "ADI");
+    EXPECT_LE(TurkceSiraAnahtari(once), TurkceSiraAnahtari(simdi)) << i;
+    if ((once.startsWith(u'C') && simdi.startsWith(u'Ç')) || (once.startsWith(u'S') && simdi.startsWith(u'Ş')))
+      cIleS = true;
+  }
+  EXPECT_TRUE(cIleS);
+}
+
 TEST_F(StokTest, KelimelerinHepsiEslesmeli) {
   auto fren = Ara(QStringLiteral("FREN"));
   auto frenDoblo = Ara(QStringLiteral("fren doblo"));
