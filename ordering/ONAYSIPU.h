@@ -7,20 +7,20 @@
 // payment buttons after the delivery kind, cargo kind and cargo company have been chosen;
 // the opener then reads Sonuc(), td, kt, KN and the text of aciklamagir. It saves nothing.
 
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QString>
 
+#include "ordering/secenekgrubu.h"
 #include "platform/core/veriseti.h"
 #include "session/baglantiu.h"
 #include "session/utils.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 class TSQLConnection;
-class TSecenekGrubu;
 
 class TONAYSIP : public QDialog {
   Q_OBJECT

@@ -7,16 +7,15 @@
 // server method; it only fetches the stock's picture from the portal's web host.
 
 #include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <atomic>
 #include <memory>
 
-class QLabel;
-class QPushButton;
-class TGolgeliEtiket;
-class TOrantiliResim;
-class TTamSayiSpin;
-class TTutarEdit;
+#include "ordering/orantiliresim.h"
+#include "platform/controls/tamsayispin.h"
+#include "platform/controls/tutaredit.h"
 
 class Tstokayarinti : public QDialog {
   Q_OBJECT
