@@ -161,9 +161,9 @@ class TClientDataSet : public QObject {
  signals:
   // Fields or rows were replaced (load, open, close, or any change while controls were disabled).
   void DataChanged();
-  // One record was posted.
+  // One record was posted or one cell written (row: 0-based).
   void RecordChanged(int row);
-  // The current record moved.
+  // The current record moved (row: 0-based, -1 when there is none).
   void CurrentChanged(int row);
 
  private:
