@@ -1,6 +1,7 @@
 #include "veritabani.h"
 
 #include "demoveri.h"
+#include "katlama.h"
 #include "ticaret_ortak.h"
 #include "yontem.h"
 
@@ -193,6 +194,16 @@ void VeritabaniKur(sqlite3* db, const VeriAyarlari& ayar) {
   SqlCalistir(db, "BEGIN IMMEDIATE");
   try {
     SqlCalistir(db, kSema);
+    if (TekSayi(db, "SELECT COUNT(*) FROM pragma_table_info('stoklar') WHERE name = 'SIRA'") == 0) {
+      // A catalogue written before the sort key existed gets it now.
+      SqlCalistir(db, "ALTER TABLE stoklar ADD COLUMN SIRA TEXT NOT NULL DEFAULT ''");
+      Sorgu oku(db, "SELECT STOK_STOKNO, ADI FROM stoklar");
+      Sorgu yaz(db, "UPDATE stoklar SET SIRA = ? WHERE STOK_STOKNO = ?");
+      while (oku.Adim()) {
+        yaz.Bagla(1, TurkceSiraAnahtari(oku.Text(1))).Bagla(2, oku.Int(0)).Calistir();
+        yaz.Sifirla();
+      }
+    }
     if (TekSayi(db, "SELECT COUNT(*) FROM kullanicilar") > 0) {
       // Already filled: only make sure the configured demo identity maps to the demo customer.
       if (!ayar.demoKimlik.isEmpty()) {

@@ -79,6 +79,21 @@ TEST(DemoVeri, KurulumTekrarlanabilir) {
   sqlite3_close(db);
 }
 
+TEST(DemoVeri, EskiKatalogSiralamaAnahtariKazanir) {
+  QTemporaryDir dizin;
+  const QString yol = dizin.filePath(QStringLiteral("eski.sqlite"));
+  VeriAyarlari a;
+  a.stokAdedi = 50;
+  sqlite3* db = DemoVeritabani(a, yol);
+  // a file from before the key column: drop it as an old schema would not have it
+  ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE stoklar DROP COLUMN SIRA", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  db = DemoVeritabani(a, yol);
+  EXPECT_EQ(Sayi(db, "SELECT COUNT(*) FROM stoklar WHERE SIRA = ''"), 0);
+  EXPECT_EQ(Sayi(db, "SELECT COUNT(*) FROM stoklar"), 50);
+  sqlite3_close(db);
+}
+
 TEST(DemoVeri, KatalogTutarliVeGercekci) {
   VeriAyarlari a;
   a.stokAdedi = 2000;
