@@ -25,6 +25,7 @@
 #include "bildirim.h"
 #include "cagrikaydi.h"
 #include "hatalar.h"
+#include "icerik.h"
 #include "webhost.h"
 #include "yontem.h"
 
@@ -296,6 +297,15 @@ void Sunucu::Impl::YollariKur() {
     const QString kanal = req.has_param("kanal") ? QString::fromStdString(req.get_param_value("kanal"))
                                                  : QStringLiteral("Kolmaren");
     JsonYaz(res, 200, "{\"sayi\":" + std::to_string(bildirim.DinleyiciSayisi(kanal)) + "}");
+  });
+  api.Get("/admin/mailler", [this](const Request&, Response& res) {
+    // Mail requests are stored, never sent: tests read them here.
+    QJsonArray liste;
+    for (const IcerikMail& m : MailIstekleri(Vt()))
+      liste.append(QJsonObject{{QStringLiteral("sirano"), m.sirano},
+                               {QStringLiteral("yontem"), m.yontem},
+                               {QStringLiteral("alanlar"), QJsonArray::fromStringList(m.alanlar)}});
+    JsonYaz(res, 200, QJsonDocument(liste).toJson(QJsonDocument::Compact).toStdString());
   });
   api.Get("/admin/yontemler", [this](const Request&, Response& res) {
     JsonYaz(res, 200, QJsonDocument(QJsonArray::fromStringList(tablo.Adlar())).toJson(QJsonDocument::Compact).toStdString());

@@ -267,3 +267,26 @@ TEST(ProxyCagrilari, AyniAndaYazanlarBirbiriniBozmaz) {
 }
 
 }  // namespace
+
+TEST(ProxyCagrilari, MailIstegiSaklanirVeYoneticiyeGorunur) {
+  TSunucuSureci s({QStringLiteral("--stoklar"), QStringLiteral("200")});
+  ASSERT_TRUE(s.Baslat()) << s.Hata().toStdString();
+  TSQLConnection bag;
+  s.Ayarla(bag);
+  bag.Open();
+  TServerMethods1Client p(bag.DBXConnection());
+  const auto& k = kOnAlti;
+  p.MailGonserCariNormal(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9], k[10], k[11], k[12], k[13], k[14],
+                         k[15], QStringLiteral("Sipariş hakkında"));
+  int durum = 0;
+  const QJsonArray liste = QJsonDocument::fromJson(s.Get(QStringLiteral("admin/mailler"), &durum)).array();
+  EXPECT_EQ(durum, 200);
+  ASSERT_EQ(liste.size(), 1);
+  const QJsonObject m = liste[0].toObject();
+  EXPECT_EQ(m.value(QStringLiteral("yontem")).toString(), QStringLiteral("MailGonserCariNormal"));
+  QStringList beklenen = kOnAlti;
+  beklenen << QStringLiteral("Sipariş hakkında");
+  QStringList gelen;
+  for (const auto& v : m.value(QStringLiteral("alanlar")).toArray()) gelen << v.toString();
+  EXPECT_EQ(gelen, beklenen);
+}
