@@ -5,6 +5,7 @@
 #include "ticaret_yontemleri.h"
 #include "yontem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
