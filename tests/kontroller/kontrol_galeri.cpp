@@ -149,6 +149,9 @@ int main(int argc, char** argv) {
     QWidget* sayfa;
     if (i == 0) {
       sayfa = KontrollerSayfasi();
+    } else if (QString neden; i == 8 && !TWebBrowser::Kullanilabilir(&neden)) {
+      sayfa = new QLabel(neden);  // the engine would end the program: say why instead
+      static_cast<QLabel*>(sayfa)->setAlignment(Qt::AlignCenter);
     } else if (i == 8 && !args.contains(QStringLiteral("--tarayicisiz"))) {
       auto* web = new TWebBrowser;
       web->setHtml(QStringLiteral("<html><body style='font-family:DejaVu Sans'><h2>Sanal Pos</h2>"
