@@ -167,10 +167,14 @@ Tstokayarinti::Tstokayarinti(QWidget* AOwner)
 
   connect(ParcaliTus1, &QPushButton::clicked, this, [this] { done(mrOk); });
   connect(ParcaliTus2, &QPushButton::clicked, this, [this] { done(mrCancel); });
-  connect(adet, &QSpinBox::textChanged, this, [this] { TutarHesapla(); });  // adetChange
-
+  // adetChange: every change of the text, also one the spin box does not take as a value yet ("0").
   adet->installEventFilter(this);
-  if (auto* satir = adet->findChild<QLineEdit*>()) satir->installEventFilter(this);
+  if (auto* satir = adet->findChild<QLineEdit*>()) {
+    satir->installEventFilter(this);
+    connect(satir, &QLineEdit::textChanged, this, [this] { TutarHesapla(); });
+  } else {
+    connect(adet, &QSpinBox::textChanged, this, [this] { TutarHesapla(); });
+  }
   for (TTutarEdit* e : {birimfiyat, indtutar, kdvdahiltutar, geneltutar}) e->installEventFilter(this);
 
   setTabOrder(adet, birimfiyat);

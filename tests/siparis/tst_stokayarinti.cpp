@@ -185,10 +185,18 @@ class TstStokAyrinti : public QObject {
     d.show();
     d.adet->selectAll();
     QTest::keyClicks(d.adet, QStringLiteral("0"));
-    if (d.adet->text() == QStringLiteral("0")) {
-      QCOMPARE(d.geneltutar->text(), QStringLiteral("0,00"));
-      QCOMPARE(d.kdvdahiltutar->text(), QStringLiteral("0,00"));
-    }
+    QCOMPARE(d.adet->text(), QStringLiteral("0"));
+    QCOMPARE(d.geneltutar->text(), QStringLiteral("0,00"));
+    QCOMPARE(d.kdvdahiltutar->text(), QStringLiteral("0,00"));
+    QCOMPARE(d.indtutar->text(), QStringLiteral("0,00"));  // gross 0 x 80
+    d.adet->selectAll();
+    QTest::keyClicks(d.adet, QStringLiteral("3"));
+    QCOMPARE(d.geneltutar->text(), QStringLiteral("216,00"));
+    // An empty text counts as the minimum, 1.
+    d.adet->selectAll();
+    QTest::keyClick(d.adet, Qt::Key_Backspace);
+    QCOMPARE(d.adet->text(), QString());
+    QCOMPARE(d.geneltutar->text(), QStringLiteral("72,00"));
     IndirmeleriBitir();
   }
 
