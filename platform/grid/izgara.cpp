@@ -70,7 +70,17 @@ TVeriIzgarasi::TVeriIzgarasi(QWidget* parent) : QWidget(parent) {
   tablo_->viewport()->installEventFilter(this);
 }
 
-TVeriIzgarasi::~TVeriIzgarasi() = default;
+TVeriIzgarasi::~TVeriIzgarasi() {
+  // The table goes first, while this object is whole: its header and scroll bar signal as they
+  // are taken down, and nothing of this grid may answer them any more.
+  QObject::disconnect(dsBaglanti_);
+  tablo_->viewport()->removeEventFilter(this);
+  baslik_->disconnect(this);
+  tablo_->horizontalScrollBar()->disconnect(this);
+  tablo_->selectionModel()->disconnect(this);
+  model_->disconnect(this);
+  delete tablo_;
+}
 
 QTableView* TVeriIzgarasi::Tablo() const { return tablo_; }
 QWidget* TVeriIzgarasi::AltBilgi() const { return alt_; }
