@@ -3,6 +3,7 @@
 // filter, custom-drawn cells, a detached fill.
 
 #include <QAbstractItemModelTester>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QListWidget>
@@ -326,6 +327,39 @@ class TestIzgaraGorunum : public QObject {
     const QRect r = g.Tablo()->visualRect(g.Model()->index(1, 1));
     const QPoint ic = g.Tablo()->viewport()->mapTo(&g, r.center());
     QCOMPARE(resim.pixelColor(ic), g.Stil().tekSatir);
+  }
+
+  // Announcements: no header, no indicator, one picture column read from the field's bytes.
+  void resim_kolonu() {
+    TClientDataSet d;
+    d.AddField(QStringLiteral("RESIM"), TFieldType::ftBlob);
+    QImage kirmizi(60, 40, QImage::Format_RGB32);
+    kirmizi.fill(Qt::red);
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    kirmizi.save(&b, "PNG");
+    d.SetBytesAt(d.AppendRow(), 0, png);
+    d.SetBytesAt(d.AppendRow(), 0, QByteArray("resim değil"));  // undecodable: left empty
+    d.Open();
+    TVeriIzgarasi g;
+    auto* k = g.KolonEkle(QStringLiteral("duyuru"), QStringLiteral("RESIM"), QString());
+    k->SetTur(TKolonTuru::Resim);
+    g.SetBaslikGoster(false);
+    g.SetSatirGostergesi(false);
+    g.SetPikselKaydirma(true);
+    g.SetSatirYuksekligi(120);
+    g.SetVeriSeti(&d);
+    g.resize(300, 300);
+    g.SetKolonGenisligi(k, 200);
+    const QImage resim = g.grab().toImage();
+    const QRect r1 = g.Tablo()->visualRect(g.Model()->index(0, 0));
+    const QRect r2 = g.Tablo()->visualRect(g.Model()->index(1, 0));
+    QCOMPARE(r1.height(), 120);
+    const QPoint orta = g.Tablo()->viewport()->mapTo(&g, r1.center());
+    QCOMPARE(resim.pixelColor(orta), QColor(Qt::red));
+    const QPoint bos = g.Tablo()->viewport()->mapTo(&g, r2.center());
+    QVERIFY(resim.pixelColor(bos) != QColor(Qt::red));
   }
 
   void ayrik_doldurma_ve_guncelleme() {
