@@ -117,6 +117,7 @@ Tstokayarinti::Tstokayarinti(QWidget* AOwner)
   adet = new TTamSayiSpin(1, 10000, 1, alt);
   adet->setObjectName(QStringLiteral("adet"));
   adet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  adet->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   birimfiyat = Tutar(QStringLiteral("birimfiyat"), alt);
   indtutar = Tutar(QStringLiteral("indtutar"), alt);
   kdvdahiltutar = Tutar(QStringLiteral("kdvdahiltutar"), alt);
@@ -187,6 +188,9 @@ Tstokayarinti::~Tstokayarinti() { *kapandi_ = true; }
 
 void Tstokayarinti::done(int r) {
   *kapandi_ = true;
+  // The opener reads the quantity's text: a text the spin box holds outside its range (a typed
+  // "0" closed with Enter) is brought into the range first, so no line goes out with quantity 0.
+  if (r == mrOk) adet->interpretText();
   QDialog::done(r);
 }
 

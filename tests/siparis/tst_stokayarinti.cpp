@@ -247,6 +247,32 @@ class TstStokAyrinti : public QObject {
     IndirmeleriBitir();
   }
 
+  // The opener reads the quantity's text after OK: it is always a whole number in the range.
+  void okMiktarMetni_data() {
+    QTest::addColumn<QString>("yazilan");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<QString>("okunan");
+    QTest::newRow("25 Enter") << "25" << true << "25";
+    QTest::newRow("0 Enter") << "0" << true << "1";
+    QTest::newRow("0 dugme") << "0" << false << "1";
+  }
+  void okMiktarMetni() {
+    QFETCH(QString, yazilan);
+    QFETCH(bool, enter);
+    Tstokayarinti d;
+    d._stokno = 999999;
+    d.show();
+    d.adet->selectAll();
+    QTest::keyClicks(d.adet, yazilan);
+    if (enter)
+      QTest::keyClick(d.adet, Qt::Key_Return);
+    else
+      QTest::mouseClick(d.ParcaliTus1, Qt::LeftButton);
+    QCOMPARE(d.result(), 1);
+    QTEST(d.adet->text(), "okunan");
+    IndirmeleriBitir();
+  }
+
   // "Sipariş ekle" gives 1, "Vazgeç" 2, as the openers expect.
   void dugmeler() {
     for (bool tamam : {true, false}) {
