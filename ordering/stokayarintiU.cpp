@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "ordering/orantiliresim.h"
 #include "ordering/tutarhesap.h"
@@ -211,10 +212,14 @@ int Tstokayarinti::Miktar() const {
 }
 
 void Tstokayarinti::TutarHesapla() {
-  const TTutarSonucu t = ::TutarHesapla(birimfiyat->Deger(), Miktar(), ind1, ind2, ind3, ind4, kdvoran);
-  indtutar->DegerAta(t.indtutar);
-  kdvdahiltutar->DegerAta(t.kdvdahiltutar);
-  geneltutar->DegerAta(t.geneltutar);
+  try {
+    const TTutarSonucu t = ::TutarHesapla(birimfiyat->Deger(), Miktar(), ind1, ind2, ind3, ind4, kdvoran);
+    indtutar->DegerAta(t.indtutar);
+    kdvdahiltutar->DegerAta(t.kdvdahiltutar);
+    geneltutar->DegerAta(t.geneltutar);
+  } catch (const std::exception&) {
+    // A price too large to format leaves the amounts as they were; the keys go on working.
+  }
 }
 
 void Tstokayarinti::ResimGoster() {
