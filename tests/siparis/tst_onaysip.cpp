@@ -8,6 +8,7 @@
 #include <QTcpServer>
 #include <QtTest>
 #include <memory>
+#include <sqlite3.h>
 
 #include "ordering/ONAYSIPU.h"
 #include "ordering/secenekgrubu.h"
@@ -136,6 +137,40 @@ class TstOnaySip : public QObject {
     for (const QJsonObject& c : sunucu->Cagrilar()) cagrilar << c.value("yontem").toString();
     QVERIFY(cagrilar.contains("TeslimVer"));
     QVERIFY(cagrilar.contains("KargoVer"));
+  }
+
+  // Fewer delivery kinds on the server: a single one is chosen, with none nothing is.
+  void teslimSayisi_data() {
+    QTest::addColumn<QString>("silme");
+    QTest::addColumn<QStringList>("kalan");
+    QTest::addColumn<int>("secili");
+    QTest::newRow("tek") << "DELETE FROM teslimler WHERE SIRANO <> 3" << QStringList{"Servis ile Teslim"} << 0;
+    QTest::newRow("hic") << "DELETE FROM teslimler" << QStringList{} << -1;
+  }
+  void teslimSayisi() {
+    QFETCH(QString, silme);
+    QFETCH(int, secili);
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(sunucu->VeritabaniYolu().toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_busy_timeout(db, 5000);
+    auto calistir = [db](const QString& sql) { return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr); };
+    QCOMPARE(calistir(QStringLiteral("BEGIN; CREATE TEMP TABLE yedek AS SELECT * FROM teslimler; ") + silme + "; COMMIT;"),
+             SQLITE_OK);
+    SahteMesajGosterici sahte;
+    auto d = Ac();
+    const QStringList bulunan = Basliklar(d->teslimbox);
+    const int bulunanSecim = d->teslimbox->ItemIndex();
+    if (secili < 0) {
+      KargoTuruSec(*d, 2);
+      QTest::mouseClick(d->Button1, Qt::LeftButton);
+    }
+    QCOMPARE(calistir(QStringLiteral("BEGIN; DELETE FROM teslimler; INSERT INTO teslimler SELECT * FROM yedek; "
+                                     "DROP TABLE yedek; COMMIT;")),
+             SQLITE_OK);
+    sqlite3_close(db);
+    QTEST(bulunan, "kalan");
+    QCOMPARE(bulunanSecim, secili);
+    if (secili < 0) QCOMPARE(sahte.Son().metin, QStringLiteral("Lütfen Teslim Durumu Seçiniz !"));
   }
 
   void secimGrubu() {
