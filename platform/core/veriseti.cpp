@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <type_traits>
+#include <utility>
 
 #include "platform/core/oletarih.h"
 #include "platform/core/sayibicim.h"
@@ -18,6 +21,29 @@ bool TamsayiTuru(TFieldType t) {
   return t == TFieldType::ftInteger || t == TFieldType::ftLargeint || t == TFieldType::ftBoolean;
 }
 bool TarihTuru(TFieldType t) { return t == TFieldType::ftDate || t == TFieldType::ftDateTime; }
+
+// Byte buffer of a text column whose growth leaves the new bytes as they are: the packet reader
+// grows it by a whole column at once and fills it at once, so zero-filling would be wasted work.
+template <class T>
+struct IlkDegersiz : std::allocator<T> {
+  using value_type = T;
+  template <class U>
+  struct rebind {
+    using other = IlkDegersiz<U>;
+  };
+  IlkDegersiz() = default;
+  template <class U>
+  IlkDegersiz(const IlkDegersiz<U>&) noexcept {}
+  template <class U>
+  void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... A>
+  void construct(U* p, A&&... a) {
+    ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+  }
+};
+using Tampon = std::vector<char, IlkDegersiz<char>>;
 
 // One column: a typed value vector (only the one its type needs), null bits, and for texts
 // and bytes one buffer with the start and length of every cell.
@@ -35,7 +61,7 @@ struct Sutun {
   std::vector<std::uint8_t> b;     // ftBoolean
   std::vector<std::uint32_t> bas;  // texts, bytes: start in metin
   std::vector<std::uint32_t> uz;   // texts, bytes: length
-  std::vector<char> metin;
+  Tampon metin;
   std::size_t atik = 0;  // bytes of metin no cell points at any more
 
   bool Bos(int r) const { return (bos[static_cast<std::size_t>(r) >> 6] >> (r & 63)) & 1u; }
@@ -95,7 +121,7 @@ struct Sutun {
   }
 
   void Sikistir() {  // drop the bytes of overwritten cells
-    std::vector<char> yeni;
+    Tampon yeni;
     yeni.reserve(metin.size() - atik);
     for (std::size_t r = 0; r < bas.size(); ++r) {
       if (Bos(static_cast<int>(r))) continue;
@@ -843,6 +869,29 @@ TClientDataSet::HamSutun TClientDataSet::HamYazim(int col) {
   }
   if (d->satir > 0) d->bekleyen = d->bekleyen || d->kapali > 0;
   return h;
+}
+
+TClientDataSet::HamMetin TClientDataSet::HamMetinYazim(int col, std::size_t bayt) {
+  Sutun& s = d->S(col);
+  if (!MetinTuru(s.tur)) DonusumHatasi(QStringLiteral("(BLOB)"), s.ad, s.tur);
+  const std::size_t once = s.metin.size();
+  if (bayt > std::numeric_limits<std::uint32_t>::max() - once)
+    throw EVeriSetiHatasi("Metin alanı için bellek sınırı aşıldı: " + s.ad.toStdString());
+  s.metin.resize(once + bayt);  // not zero-filled (see Tampon)
+  HamMetin h;
+  h.bos = s.bos.data();
+  h.bas = s.bas.data();
+  h.uz = s.uz.data();
+  h.yer = s.metin.data() + once;
+  h.kalan = bayt;
+  h.konum = static_cast<std::uint32_t>(once);
+  if (d->satir > 0) d->bekleyen = d->bekleyen || d->kapali > 0;
+  return h;
+}
+
+void TClientDataSet::HamMetinBitir(int col, const HamMetin& h) {
+  Sutun& s = d->S(col);
+  if (h.konum <= s.metin.size()) s.metin.resize(h.konum);
 }
 
 int TClientDataSet::AppendRows(int adet) {

@@ -139,6 +139,19 @@ class TClientDataSet : public QObject {
     std::uint8_t* b = nullptr;     // ftBoolean
   };
   HamSutun HamYazim(int col);
+  // Texts of a text or blob column in bulk (the packet reader), for rows that are still null:
+  // room for `bayt` more bytes behind the column's buffer; copy each cell to yer, note its start
+  // (konum) and length, then give the bytes used back with HamMetinBitir before any other change.
+  struct HamMetin {
+    std::uint64_t* bos = nullptr;
+    std::uint32_t* bas = nullptr;
+    std::uint32_t* uz = nullptr;
+    char* yer = nullptr;          // where the next cell's bytes go
+    std::size_t kalan = 0;        // bytes of room left at yer
+    std::uint32_t konum = 0;      // position of yer in the column's buffer
+  };
+  HamMetin HamMetinYazim(int col, std::size_t bayt);
+  void HamMetinBitir(int col, const HamMetin& h);
   int AppendRow();                                          // a row of nulls; returns its index
   int AppendRows(int adet);                                 // adet rows of nulls; returns the first index
   void SetNullAt(int row, int col);
