@@ -10,12 +10,15 @@
 #include "ordering/ONAYSIPU.h"
 #include "ordering/secenekgrubu.h"
 #include "ordering/stokayarintiU.h"
+#include "platform/controls/gorunum.h"
 #include "platform/controls/tutaredit.h"
 #include "platform/core/sayibicim.h"
 #include "session/programayarlari.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  GorunumUygula();
+  BicimAyarlariKur(TFormatSettings::Turkce());
   const QStringList a = app.arguments();
   const QString tur = a.value(1, QStringLiteral("stok"));
   const int k = a.indexOf(QStringLiteral("--kaydet"));
