@@ -15,7 +15,6 @@
 #include <stdexcept>
 #include <utility>
 
-namespace od = simdjson::ondemand;
 
 namespace {
 
@@ -53,11 +52,11 @@ std::string SutunAdi(const TClientDataSet& ds, int col) {
   return ds.Fields(col)->FieldName().toStdString();
 }
 
-// ---- cells of a column
+// ---- reading
 //
-// The parser's first pass has already checked the whole reply (UTF-8, closed strings, no raw control
-// characters in strings) and found where the column's array ends; the cells are read here straight
-// from its text, which is much cheaper than walking them value by value.
+// The reply is read in one pass straight from its bytes (after one check of the whole reply as
+// UTF-8): the cells of a column go from the text into the column's storage with nothing built
+// in between. Whatever JSON does not allow is refused on the way.
 
 namespace sj = simdjson::SIMDJSON_BUILTIN_IMPLEMENTATION;
 
@@ -66,22 +65,27 @@ inline const char* BoslukAtla(const char* p) {
   while (Bosluk(*p)) ++p;
   return p;
 }
-// what may follow a scalar: white space, a comma or the end of the array (anything else is an error
-// of the array itself, found by the caller)
-inline bool Ayrac(char c) { return Bosluk(c) || c == ',' || c == ']' || c == '}' || c == ':' || c == '[' || c == '{'; }
+// what may end a scalar: white space, a bracket, a comma or a colon, and the end of the reply (the
+// bytes after it are zero); whether it may stand there is checked by the caller
+inline bool Ayrac(char c) {
+  return Bosluk(c) || c == ',' || c == ']' || c == '}' || c == ':' || c == '[' || c == '{' || c == '\0';
+}
 
 inline bool Kelime(const char* p, const char (&k)[5]) { return std::memcmp(p, k, 4) == 0 && Ayrac(p[4]); }
 
-// The closing quote of a string whose text starts at p, or nullptr when a backslash comes first.
+// The closing quote of a string whose text starts at p, or nullptr when a backslash or a control
+// character (which the slow path refuses) comes first.
 inline const char* TirnakBul(const char* p, const char* son) {
 #if defined(__SSE2__)
-  const __m128i tirnak = _mm_set1_epi8('"'), ters = _mm_set1_epi8('\\');
-  for (; p < son; p += 16) {  // the reply has padding after it: a block may read past the column
+  const __m128i tirnak = _mm_set1_epi8('"'), ters = _mm_set1_epi8('\\'), kontrol = _mm_set1_epi8(0x1F);
+  for (; p < son; p += 16) {  // the reply has padding after it: a block may read past its end
     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, tirnak), _mm_cmpeq_epi8(b, ters))));
+    const __m128i k = _mm_cmpeq_epi8(_mm_max_epu8(b, kontrol), kontrol);  // bytes <= 0x1F
+    const unsigned m = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, tirnak), _mm_cmpeq_epi8(b, ters)), k)));
     if (m) {
       const char* q = p + __builtin_ctz(m);
-      if (q >= son || *q == '\\') return nullptr;
+      if (q >= son || *q != '"') return nullptr;
       return q;
     }
   }
@@ -89,7 +93,7 @@ inline const char* TirnakBul(const char* p, const char* son) {
 #else
   for (; p < son; ++p) {
     if (*p == '"') return p;
-    if (*p == '\\') return nullptr;
+    if (*p == '\\' || static_cast<unsigned char>(*p) < 0x20) return nullptr;
   }
   return nullptr;
 #endif
@@ -141,6 +145,7 @@ bool KacisliMetin(const char*& p, const char* son, std::string& o) {
       p = q + 1;
       return true;
     }
+    if (static_cast<unsigned char>(c) < 0x20) return false;  // raw control characters are not JSON
     if (c != '\\') {
       o += c;
       ++q;
@@ -199,15 +204,12 @@ inline bool MetinOku(const char*& p, const char* son, std::string& tampon, std::
 
 inline void Dolu(std::uint64_t* bos, int row) { bos[row >> 6] &= ~(std::uint64_t{1} << (row & 63)); }
 
-// Walks the cells of a column's array text [bas, son); oku(p, row) reads a cell of the column's
-// kind at p, stores it and moves p after it, or returns false when the cell is of another kind
-// (then only null is accepted).
+// Walks the cells of a column's array at p (its '[') up to its ']', moving p after it; oku(p, row)
+// reads a cell of the column's kind at p, stores it and moves p after it, or returns false when
+// the cell is of another kind (then only null is accepted).
 template <class Oku>
-void Hucreler(std::string_view ham, const TClientDataSet& ds, int col, std::int64_t satir, Oku&& oku) {
-  const char* p = ham.data();
-  const char* const son = ham.data() + ham.size();
+void Hucreler(const char*& p, const char* son, const TClientDataSet& ds, int col, std::int64_t satir, Oku&& oku) {
   auto okunamadi = [&] { Bozuk(SutunAdi(ds, col) + " sütunu okunamadı"); };
-  if (ham.empty() || *p != '[') okunamadi();
   p = BoslukAtla(p + 1);
   std::int64_t r = 0;
   if (*p != ']') {
@@ -231,6 +233,7 @@ void Hucreler(std::string_view ham, const TClientDataSet& ds, int col, std::int6
     }
   }
   if (p >= son) okunamadi();
+  ++p;
   if (r != satir) Bozuk(SutunAdi(ds, col) + " sütununda satır sayısından az değer var");
 }
 
@@ -297,20 +300,122 @@ inline bool KesirOku(const char*& p, double& x) {
   return true;
 }
 
-void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) {
+// The reply as a cursor: p walks the bytes up to son (the end of the reply; the buffer has padding
+// after it, so a few bytes may be looked at past son).
+struct Imlec {
+  const char* p;
+  const char* son;
+  std::string tampon;  // a key or text with escapes
+  std::size_t oncekiMetin = 0;  // bytes of the last text column read
+
+  void Atla() { p = BoslukAtla(p); }
+  bool Bitti() const { return p >= son; }
+  // a string at p (its text in s), or error ne
+  std::string_view Metin(const char* ne) {
+    std::string_view s;
+    if (p >= son || !MetinOku(p, son, tampon, s)) Bozuk(ne);
+    return s;
+  }
+  // ':' between a key and its value, or error ne
+  void IkiNokta(const char* ne) {
+    Atla();
+    if (p >= son || *p != ':') Bozuk(ne);
+    ++p;
+    Atla();
+  }
+  // after a member or an element: true when another follows (',' eaten), false at the closing
+  // bracket (eaten); anything else is error ne
+  bool Sonraki(char kapanis, const char* ne) {
+    Atla();
+    if (p < son && *p == ',') {
+      ++p;
+      Atla();
+      return true;
+    }
+    if (p < son && *p == kapanis) {
+      ++p;
+      return false;
+    }
+    Bozuk(ne);
+  }
+  // at an opening bracket: eats it; true when the object or array is empty (closing bracket eaten)
+  bool Ac(char kapanis) {
+    ++p;
+    Atla();
+    if (p < son && *p == kapanis) {
+      ++p;
+      return true;
+    }
+    return false;
+  }
+  // any JSON value, checked and passed over
+  void DegerAtla(int derinlik = 0) {
+    if (p >= son || derinlik > 1024) Bozuk("geçersiz JSON");
+    const char c = *p;
+    if (c == '{') {
+      if (Ac('}')) return;
+      do {
+        Metin("geçersiz JSON");
+        IkiNokta("geçersiz JSON");
+        DegerAtla(derinlik + 1);
+      } while (Sonraki('}', "geçersiz JSON"));
+    } else if (c == '[') {
+      if (Ac(']')) return;
+      do DegerAtla(derinlik + 1);
+      while (Sonraki(']', "geçersiz JSON"));
+    } else if (c == '"') {
+      Metin("geçersiz JSON");
+    } else if (Kelime(p, "null") || Kelime(p, "true")) {
+      p += 4;
+    } else if (c == 'f' && Kelime(p + 1, "alse")) {
+      p += 5;
+    } else {
+      SayiAtla();
+    }
+  }
+  // a number by JSON's grammar (its size does not matter here)
+  void SayiAtla() {
+    const char* q = p;
+    q += *q == '-';
+    if (*q == '0') {
+      ++q;
+    } else {
+      if (!Rakam(*q)) Bozuk("geçersiz JSON");
+      while (Rakam(*q)) ++q;
+    }
+    if (*q == '.') {
+      ++q;
+      if (!Rakam(*q)) Bozuk("geçersiz JSON");
+      while (Rakam(*q)) ++q;
+    }
+    if (*q == 'e' || *q == 'E') {
+      ++q;
+      if (*q == '+' || *q == '-') ++q;
+      if (!Rakam(*q)) Bozuk("geçersiz JSON");
+      while (Rakam(*q)) ++q;
+    }
+    if (q > son || !Ayrac(*q)) Bozuk("geçersiz JSON");
+    p = q;
+  }
+};
+
+void SutunCoz(Imlec& im, TClientDataSet& ds, int col, std::int64_t satir) {
   const TFieldType tur = ds.Fields(col)->DataType();
-  od::array dizi;
-  if (sutun.get_array().get(dizi) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu bir dizi değil");
-  std::string_view ham;
-  if (dizi.raw_json().get(ham) != simdjson::SUCCESS) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
-  // the column's JSON bounds its bytes: reserve once instead of growing cell by cell
-  if (tur == TFieldType::ftBlob) ds.ReserveBytes(col, ham.size());
-  const char* const son = ham.data() + ham.size();
+  if (im.Bitti() || *im.p != '[') Bozuk(SutunAdi(ds, col) + " sütunu bir dizi değil");
+  const char* const son = im.son;
+  // the texts of a column take less than the rest of the reply; the columns after it share that,
+  // and a text column is likely to take about as much as the one before
+  const std::size_t kalanBayt = static_cast<std::size_t>(son - im.p);
+  std::size_t tahmin = kalanBayt / static_cast<std::size_t>(ds.FieldCount() - col) * 5 / 4 + 64;
+  if (im.oncekiMetin > 0) tahmin = im.oncekiMetin + im.oncekiMetin / 16 + 64;
+  tahmin = std::min(tahmin, kalanBayt);
+  if (tur == TFieldType::ftBlob) ds.ReserveBytes(col, tahmin);
   const TClientDataSet::HamSutun h = ds.HamYazim(col);
-  std::string tampon;
+  std::string& tampon = im.tampon;
+  const char*& p = im.p;
   switch (tur) {
     case TFieldType::ftInteger:
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         std::int64_t x = 0;
         if (!TamOku(p, x)) return false;
         if (x < std::numeric_limits<std::int32_t>::min() || x > std::numeric_limits<std::int32_t>::max())
@@ -321,7 +426,7 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
       });
       break;
     case TFieldType::ftLargeint:
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         std::int64_t x = 0;
         if (!TamOku(p, x)) return false;
         h.i64[row] = x;
@@ -330,7 +435,7 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
       });
       break;
     case TFieldType::ftBoolean:
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         if (Kelime(p, "true")) {
           h.b[row] = 1;
           p += 4;
@@ -345,12 +450,22 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
       });
       break;
     case TFieldType::ftString: {
-      // the column's JSON bounds its texts (escapes only shrink): room for all of them at once
-      TClientDataSet::HamMetin m = ds.HamMetinYazim(col, ham.size());
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      // room for the texts at once (grown when the guess is short), filled straight from the reply
+      std::size_t oda = tahmin;
+      TClientDataSet::HamMetin m = ds.HamMetinYazim(col, oda);
+      const std::uint32_t ilkKonum = m.konum;
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         std::string_view s;
         if (!MetinOku(p, son, tampon, s)) return false;
-        if (s.size() > m.kalan) Bozuk(SutunAdi(ds, col) + " sütunu okunamadı");
+        if (s.size() > m.kalan) {
+          // short guess: room for the rest of the rows at the bytes per row so far
+          const std::size_t yazilan = m.konum - ilkKonum;
+          ds.HamMetinBitir(col, m);
+          const std::size_t satirBasi = yazilan / static_cast<std::size_t>(row + 1) + 1;
+          oda = static_cast<std::size_t>(satir - row) * satirBasi * 17 / 16 + s.size() + 64;
+          oda = std::min(oda, kalanBayt);
+          m = ds.HamMetinYazim(col, oda);
+        }
         std::memcpy(m.yer, s.data(), s.size());
         m.bas[row] = m.konum;
         m.uz[row] = static_cast<std::uint32_t>(s.size());
@@ -361,10 +476,11 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
         return true;
       });
       ds.HamMetinBitir(col, m);
+      im.oncekiMetin = m.konum - ilkKonum;
       break;
     }
     case TFieldType::ftBlob:
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         std::string_view s;
         if (!MetinOku(p, son, tampon, s)) return false;
         auto sonuc = QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), static_cast<qsizetype>(s.size())),
@@ -375,7 +491,7 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
       });
       break;
     default:  // float, currency, decimal, dates
-      Hucreler(ham, ds, col, satir, [&](const char*& p, int row) {
+      Hucreler(p, son, ds, col, satir, [&](const char*& p, int row) {
         double x = 0;
         if (!KesirOku(p, x)) return false;
         h.f[row] = x;
@@ -386,113 +502,119 @@ void SutunCoz(od::value sutun, TClientDataSet& ds, int col, std::int64_t satir) 
   }
 }
 
-std::vector<AlanTanimi> AlanlariCoz(od::value deger) {
+std::vector<AlanTanimi> AlanlariCoz(Imlec& im) {
   std::vector<AlanTanimi> alanlar;
-  od::array dizi;
-  if (deger.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"fields\" bir dizi değil");
-  for (auto eleman : dizi) {
-    od::object nesne;
-    if (eleman.get_object().get(nesne) != simdjson::SUCCESS) Bozuk("alan tanımı bir nesne değil");
+  if (im.Bitti() || *im.p != '[') Bozuk("\"fields\" bir dizi değil");
+  if (im.Ac(']')) return alanlar;
+  do {
+    if (im.Bitti() || *im.p != '{') Bozuk("alan tanımı bir nesne değil");
     AlanTanimi a;
     bool adVar = false, turVar = false;
-    for (auto uye : nesne) {
-      std::string_view anahtar = Al(uye.unescaped_key(), "alan tanımı okunamadı");
-      od::value v = Al(uye.value(), "alan tanımı okunamadı");
-      if (anahtar == "name") {
-        std::string_view s;
-        if (v.get_string().get(s) != simdjson::SUCCESS) Bozuk("alan adı metin değil");
-        a.ad = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-        adVar = true;
-      } else if (anahtar == "type") {
-        std::string_view s;
-        if (v.get_string().get(s) != simdjson::SUCCESS) Bozuk("alan türü metin değil");
-        if (!PaketTuru(s, a.tur)) Bozuk("bilinmeyen alan türü \"" + std::string(s) + "\"");
-        turVar = true;
-      } else if (anahtar == "size") {
-        std::int64_t n = 0;
-        if (v.get_int64().get(n) != simdjson::SUCCESS || n < 0 || n > std::numeric_limits<int>::max())
-          Bozuk("alan boyu geçersiz");
-        a.boyut = static_cast<int>(n);
-      }
+    if (!im.Ac('}')) {
+      do {
+        const std::string anahtar(im.Metin("alan tanımı okunamadı"));
+        im.IkiNokta("alan tanımı okunamadı");
+        if (anahtar == "name") {
+          if (im.Bitti() || *im.p != '"') Bozuk("alan adı metin değil");
+          const std::string_view s = im.Metin("alan adı metin değil");
+          a.ad = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+          adVar = true;
+        } else if (anahtar == "type") {
+          if (im.Bitti() || *im.p != '"') Bozuk("alan türü metin değil");
+          const std::string_view s = im.Metin("alan türü metin değil");
+          if (!PaketTuru(s, a.tur)) Bozuk("bilinmeyen alan türü \"" + std::string(s) + "\"");
+          turVar = true;
+        } else if (anahtar == "size") {
+          std::int64_t n = 0;
+          if (!TamOku(im.p, n) || n < 0 || n > std::numeric_limits<int>::max()) Bozuk("alan boyu geçersiz");
+          a.boyut = static_cast<int>(n);
+        } else {
+          im.DegerAtla();
+        }
+      } while (im.Sonraki('}', "alan tanımı okunamadı"));
     }
     if (!adVar || a.ad.isEmpty()) Bozuk("alan adı eksik");
     if (!turVar) Bozuk(a.ad.toStdString() + " alanının türü eksik");
     alanlar.push_back(std::move(a));
-  }
+  } while (im.Sonraki(']', "alan tanımı okunamadı"));
   return alanlar;
 }
 
-void SutunlariCoz(od::value deger, TClientDataSet& ds, std::int64_t satir) {
-  od::array dizi;
-  if (deger.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"columns\" bir dizi değil");
+void SutunlariCoz(Imlec& im, TClientDataSet& ds, std::int64_t satir) {
+  if (im.Bitti() || *im.p != '[') Bozuk("\"columns\" bir dizi değil");
   int col = 0;
-  for (auto eleman : dizi) {
-    od::value v;
-    if (eleman.get(v) != simdjson::SUCCESS) Bozuk("\"columns\" okunamadı");
-    if (col >= ds.FieldCount()) Bozuk("alan sayısından fazla sütun var");
-    SutunCoz(v, ds, col, satir);
-    ++col;
+  if (!im.Ac(']')) {
+    do {
+      if (col >= ds.FieldCount()) Bozuk("alan sayısından fazla sütun var");
+      SutunCoz(im, ds, col, satir);
+      ++col;
+    } while (im.Sonraki(']', "\"columns\" okunamadı"));
   }
   if (col != ds.FieldCount()) Bozuk("alan sayısından az sütun var");
 }
 
-// The packet object itself (or null).
-void PaketCoz(od::value paket, TClientDataSet& ds, std::size_t bayt) {
-  od::json_type jt;
-  Kontrol(paket.type().get(jt), "paket okunamadı");
-  if (jt == od::json_type::null) {
-    Kontrol(paket.is_null().error(), "paket okunamadı");
+// The packet object itself (or null) at the cursor; the cursor ends after it.
+void PaketCoz(Imlec& im, TClientDataSet& ds, std::size_t bayt) {
+  if (im.Bitti()) Bozuk("paket okunamadı");
+  if (Kelime(im.p, "null")) {
+    im.p += 4;
     return;  // no data: closed and empty
   }
-  od::object nesne;
-  if (paket.get_object().get(nesne) != simdjson::SUCCESS) Bozuk("paket bir nesne değil");
+  if (*im.p != '{') {
+    im.DegerAtla();
+    Bozuk("paket bir nesne değil");
+  }
 
   std::int64_t satir = -1;
-  bool alanVar = false, sutunVar = false, sutunErtelendi = false;
+  bool alanVar = false, sutunVar = false;
+  const char* ertelenen = nullptr;  // "columns" met before "rows" or "fields"
   auto satirlariAc = [&] {
     // every row takes at least two bytes in every column: a wrong count must not reserve memory
     if (ds.FieldCount() == 0 && satir > 0) Bozuk("alanı olmayan pakette satır olamaz");
     if (ds.FieldCount() > 0 && static_cast<std::uint64_t>(satir) > bayt / 2) Bozuk("satır sayısı paketin boyuna uymuyor");
     ds.AppendRows(static_cast<int>(satir));
   };
-  for (auto uye : nesne) {
-    std::string_view anahtar = Al(uye.unescaped_key(), "paket okunamadı");
-    od::value v = Al(uye.value(), "paket okunamadı");
-    if (anahtar == "rows") {
-      std::int64_t n = 0;
-      if (v.get_int64().get(n) != simdjson::SUCCESS || n < 0 || n > std::numeric_limits<int>::max())
-        Bozuk("\"rows\" geçersiz");
-      if (satir >= 0 || sutunVar) Bozuk("\"rows\" yinelenmiş ya da yerinde değil");
-      satir = n;
-    } else if (anahtar == "fields") {
-      if (alanVar || sutunVar) Bozuk("\"fields\" yinelenmiş ya da yerinde değil");
-      for (auto& a : AlanlariCoz(v)) {
-        if (ds.FindField(a.ad)) Bozuk(a.ad.toStdString() + " alanı iki kez tanımlanmış");
-        ds.AddField(a.ad, a.tur, a.boyut);
+  if (!im.Ac('}')) {
+    do {
+      const std::string anahtar(im.Metin("paket okunamadı"));
+      im.IkiNokta("paket okunamadı");
+      if (anahtar == "rows") {
+        std::int64_t n = 0;
+        if (im.Bitti() || !TamOku(im.p, n) || n < 0 || n > std::numeric_limits<int>::max())
+          Bozuk("\"rows\" geçersiz");
+        if (satir >= 0 || sutunVar) Bozuk("\"rows\" yinelenmiş ya da yerinde değil");
+        satir = n;
+      } else if (anahtar == "fields") {
+        if (alanVar || sutunVar) Bozuk("\"fields\" yinelenmiş ya da yerinde değil");
+        for (auto& a : AlanlariCoz(im)) {
+          if (ds.FindField(a.ad)) Bozuk(a.ad.toStdString() + " alanı iki kez tanımlanmış");
+          ds.AddField(a.ad, a.tur, a.boyut);
+        }
+        alanVar = true;
+      } else if (anahtar == "columns") {
+        if (sutunVar || ertelenen) Bozuk("\"columns\" yinelenmiş");
+        if (satir < 0 || !alanVar) {
+          ertelenen = im.p;  // read after the other members
+          im.DegerAtla();
+          continue;
+        }
+        satirlariAc();
+        SutunlariCoz(im, ds, satir);
+        sutunVar = true;
+      } else {
+        im.DegerAtla();
       }
-      alanVar = true;
-    } else if (anahtar == "columns") {
-      if (sutunVar || sutunErtelendi) Bozuk("\"columns\" yinelenmiş");
-      if (satir < 0 || !alanVar) {
-        sutunErtelendi = true;  // read after the other members
-        continue;
-      }
-      satirlariAc();
-      SutunlariCoz(v, ds, satir);
-      sutunVar = true;
-    }
+    } while (im.Sonraki('}', "paket okunamadı"));
   }
   if (satir < 0) Bozuk("\"rows\" eksik");
   if (!alanVar) Bozuk("\"fields\" eksik");
-  if (sutunErtelendi) {
-    Kontrol(nesne.reset().error(), "paket okunamadı");
-    od::value v = Al(nesne.find_field_unordered("columns"), "\"columns\" okunamadı");
+  if (ertelenen) {
+    const char* const sonra = im.p;
+    im.p = ertelenen;
     satirlariAc();
-    SutunlariCoz(v, ds, satir);
+    SutunlariCoz(im, ds, satir);
     sutunVar = true;
-    // walk to the end of the object again so that the reader stands after it
-    Kontrol(nesne.reset().error(), "paket okunamadı");
-    for (auto uye : nesne) Kontrol(uye.error(), "paket okunamadı");
+    im.p = sonra;
   }
   if (!sutunVar) Bozuk("\"columns\" eksik");
   ds.Open();
@@ -504,55 +626,55 @@ void Coz(const TVeriPaketi& paket, TClientDataSet& ds) {
   QByteArray paylasilan = b;  // shares the bytes; only used to learn the spare room after them
   const std::size_t boy = static_cast<std::size_t>(b.size());
   const std::size_t bosluk = static_cast<std::size_t>(std::max<qsizetype>(0, paylasilan.data_ptr().freeSpaceAtEnd()));
+  // the reader looks a few bytes past the end (blocks of 16 in texts): with less room after the
+  // bytes it reads a padded copy
   simdjson::padded_string kopya;
-  simdjson::padded_string_view girdi;
-  if (bosluk >= simdjson::SIMDJSON_PADDING) {
-    girdi = simdjson::padded_string_view(b.constData(), boy, boy + bosluk);
-  } else {
+  const char* bas = b.constData();
+  if (bosluk < simdjson::SIMDJSON_PADDING) {
     kopya = simdjson::padded_string(b.constData(), boy);
-    girdi = kopya;
+    bas = kopya.data();
   }
-  od::parser ayristirici;
-  od::document doc;
-  if (ayristirici.iterate(girdi).get(doc) != simdjson::SUCCESS) Bozuk("geçersiz JSON");
+  if (!simdjson::validate_utf8(bas, boy)) Bozuk("geçersiz JSON");
+  Imlec im{bas, bas + boy, {}, 0};
+  im.Atla();
+  if (im.Bitti()) Bozuk("geçersiz JSON");
 
   if (paket.Konum() < 0) {
-    od::value v;
-    // a document that is a bare scalar (null) cannot be read as a value
-    od::json_type jt;
-    Kontrol(doc.type().get(jt), "geçersiz JSON");
-    if (jt == od::json_type::null) {
-      Kontrol(doc.is_null().error(), "geçersiz JSON");
-    } else {
-      Kontrol(doc.get_value().get(v), "geçersiz JSON");
-      PaketCoz(v, ds, boy);
-    }
+    PaketCoz(im, ds, boy);
   } else {
-    od::object zarf;
-    if (doc.get_object().get(zarf) != simdjson::SUCCESS) Bozuk("yanıt bir nesne değil");
+    if (*im.p != '{') {
+      im.DegerAtla();
+      Bozuk("yanıt bir nesne değil");
+    }
     bool bulundu = false, sonucVar = false;
-    for (auto uye : zarf) {
-      std::string_view anahtar = Al(uye.unescaped_key(), "yanıt okunamadı");
-      od::value v = Al(uye.value(), "yanıt okunamadı");
-      if (anahtar != "result") continue;
-      if (sonucVar) Bozuk("\"result\" yinelenmiş");
-      sonucVar = true;
-      od::array dizi;
-      if (v.get_array().get(dizi) != simdjson::SUCCESS) Bozuk("\"result\" bir dizi değil");
-      int i = 0;
-      for (auto eleman : dizi) {
-        od::value e;
-        if (eleman.get(e) != simdjson::SUCCESS) Bozuk("\"result\" okunamadı");
-        if (i++ == paket.Konum()) {
-          PaketCoz(e, ds, boy);
-          bulundu = true;
+    if (!im.Ac('}')) {
+      do {
+        const std::string anahtar(im.Metin("yanıt okunamadı"));
+        im.IkiNokta("yanıt okunamadı");
+        if (anahtar != "result") {
+          im.DegerAtla();
+          continue;
         }
-      }
+        if (sonucVar) Bozuk("\"result\" yinelenmiş");
+        sonucVar = true;
+        if (im.Bitti() || *im.p != '[') Bozuk("\"result\" bir dizi değil");
+        if (im.Ac(']')) continue;
+        int i = 0;
+        do {
+          if (i++ == paket.Konum()) {
+            PaketCoz(im, ds, boy);
+            bulundu = true;
+          } else {
+            im.DegerAtla();
+          }
+        } while (im.Sonraki(']', "\"result\" okunamadı"));
+      } while (im.Sonraki('}', "yanıt okunamadı"));
     }
     if (!sonucVar) Bozuk("yanıtta \"result\" yok");
     if (!bulundu) Bozuk("yanıtın \"result\" dizisinde " + std::to_string(paket.Konum()) + ". sırada değer yok");
   }
-  if (doc.current_location().error() != simdjson::OUT_OF_BOUNDS) Bozuk("paketten sonra fazla veri var");
+  im.Atla();
+  if (!im.Bitti()) Bozuk("paketten sonra fazla veri var");
 }
 
 // ---- writing

@@ -877,6 +877,7 @@ TClientDataSet::HamMetin TClientDataSet::HamMetinYazim(int col, std::size_t bayt
   const std::size_t once = s.metin.size();
   if (bayt > std::numeric_limits<std::uint32_t>::max() - once)
     throw EVeriSetiHatasi("Metin alanı için bellek sınırı aşıldı: " + s.ad.toStdString());
+  if (s.metin.capacity() < once + bayt) s.metin.reserve(once + bayt);  // just the room asked for
   s.metin.resize(once + bayt);  // not zero-filled (see Tampon)
   HamMetin h;
   h.bos = s.bos.data();
