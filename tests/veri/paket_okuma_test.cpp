@@ -126,3 +126,65 @@ TEST(PaketOkuma, BozukHucrelerReddedilir) {
 }
 
 }  // namespace
+
+namespace {
+
+// A text column far longer than the one before it: the reader's room for it must grow, and every
+// text must stay whole. Also read from bytes without spare room after them (no terminator).
+TEST(PaketOkuma, UzunMetinSutunuVeSinirsizBaytlar) {
+  PaketYazici y;
+  y.Alan("KISA", TFieldType::ftString);
+  y.Alan("UZUN", TFieldType::ftString);
+  y.Alan("NO", TFieldType::ftInteger);
+  const int satir = 300;
+  auto uzun = [](int r) { return std::string(static_cast<std::size_t>(r % 7 == 0 ? 2000 : 40 + r), 'a' + r % 26); };
+  for (int r = 0; r < satir; ++r) {
+    y.Text(0, std::string_view(r % 2 ? "x" : ""));
+    y.Text(1, uzun(r));
+    y.Int(2, r);
+  }
+  const std::string json = y.Bitir();
+  for (bool ham : {false, true}) {
+    TClientDataSet ds;
+    const QByteArray bayt = ham ? QByteArray::fromRawData(json.data(), static_cast<qsizetype>(json.size()))
+                                : QByteArray::fromStdString(json);
+    PaketiYukle(TVeriPaketi(bayt), ds);
+    ASSERT_EQ(ds.RecordCount(), satir);
+    for (int r = 0; r < satir; ++r) {
+      ASSERT_EQ(std::string(ds.Utf8At(r, 0)), r % 2 ? "x" : "") << r;
+      ASSERT_EQ(std::string(ds.Utf8At(r, 1)), uzun(r)) << r;
+      ASSERT_EQ(ds.IntAt(r, 2), r);
+    }
+  }
+}
+
+// The end of the reply right after a value, and members around the columns.
+TEST(PaketOkuma, YanitinSonuVeSutunlardanSonrakiUyeler) {
+  for (const char* json : {
+           R"({"columns":[[1],["a"]],"x":[{"y":[1e400,-0.5,"\u00e7",true,false,null]}],"rows":1,"fields":[{"name":"A","type":"int"},{"name":"B","type":"text"}]})",
+           R"({"rows":1,"fields":[{"name":"A","type":"int"},{"name":"B","type":"text"}],"columns":[[1],["a"]],"z":null})",
+       }) {
+    TClientDataSet ds;
+    PaketiYukle(TVeriPaketi(QByteArray(json)), ds);
+    ASSERT_EQ(ds.RecordCount(), 1) << json;
+    EXPECT_EQ(ds.IntAt(0, 0), 1);
+    EXPECT_EQ(ds.TextAt(0, 1), "a");
+  }
+  for (const char* json : {"null", " null ", "{\"result\":[null]}"}) {
+    TClientDataSet ds;
+    PaketiYukle(TVeriPaketi(QByteArray::fromRawData(json, static_cast<qsizetype>(std::strlen(json))),
+                            json[0] == '{' ? 0 : -1),
+                ds);
+    EXPECT_FALSE(ds.Active()) << json;
+  }
+  for (const char* json : {"nul", "n", "{\"result\":[nul", "{\"result\":[null]", "null x", "{\"x\":[1,{]}"}) {
+    TClientDataSet ds;
+    EXPECT_THROW(PaketiYukle(TVeriPaketi(QByteArray::fromRawData(json, static_cast<qsizetype>(std::strlen(json))),
+                                         json[0] == '{' ? 0 : -1),
+                             ds),
+                 EPaketHatasi)
+        << json;
+  }
+}
+
+}  // namespace
