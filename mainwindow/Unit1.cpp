@@ -10,6 +10,8 @@
 #include <QUrl>
 
 #include "mainwindow/bildirim.h"
+#include "mainwindow/sayfa_sepet.h"
+#include "mainwindow/sayfa_stok.h"
 #include "mainwindow/sekmeciz.h"
 #include "platform/controls/mesajkutusu.h"
 #include "platform/core/veriseti.h"
@@ -45,6 +47,8 @@ TForm1::TForm1(QWidget* parent)
   dosyatable->setObjectName(QStringLiteral("dosyatable"));
 
   CerceveKur();
+  StokSayfasi = new TStokSayfasi(this);
+  SepetSayfasi = new TSepetSayfasi(this);
 }
 
 TForm1::~TForm1() {
@@ -101,6 +105,8 @@ void TForm1::RolKurallariUygula() {
   musteritus->setVisible(Roller.musteritus);
   R1->setVisible(Roller.raporlar);
   sPageControl1->SekmeGorunurAta(skampanyali, Roller.kampanyaSayfasi);
+  StokSayfasi->RolleriUygula(Roller);
+  SepetSayfasi->RolleriUygula(Roller);
 }
 
 void TForm1::G1Click() { close(); }

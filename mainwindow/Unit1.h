@@ -31,6 +31,8 @@ class TResimKayan;
 class TSQLConnection;
 class TSayfaKontrol;
 class TSonucBilgisi;
+class TStokSayfasi;
+class TSepetSayfasi;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -57,6 +59,10 @@ class TForm1 : public QMainWindow {
   TClientDataSet* YENILER;
   TClientDataSet* kampstok;
   TClientDataSet* dosyatable;
+
+  // --- page objects: stock list (search, openers, basket writers) and basket
+  TStokSayfasi* StokSayfasi = nullptr;
+  TSepetSayfasi* SepetSayfasi = nullptr;
 
   // --- header strip
   QWidget* Panel1;
