@@ -411,6 +411,30 @@ class GirisTesti : public QObject {
     }
     MesajGostericiKur(sahteGosterici);
   }
+
+  // Closing the download window midway ends the program; nothing is saved or started, and
+  // showing it again starts no second download.
+  void indirmeKapatilinca() {
+    QVERIFY(srv->HataKur("/exe/DravikB2BSetup.exe", "gecikme", 1500, {}, 0));
+    const QString hedef = Tdosyaindir::HedefDosya();
+    QFile::remove(hedef);
+    SahteMesajGosterici sahte;
+    std::unique_ptr<Tdosyaindir> d(Tdosyaindir::Yeni(nullptr, 7));
+    QCOMPARE(d->bilgi->text(), QStringLiteral("Lütfen Bekleyin...."));
+    QCOMPARE(d->Adres(), srv->WebAdres() + QStringLiteral("exe/DravikB2BSetup.exe"));
+    QVERIFY(!d->Basladi());
+    d->show();
+    QVERIFY(d->Basladi());
+    d->hide();
+    d->show();
+    QTest::qWait(200);
+    d->close();
+    QCOMPARE(bitis, 1);
+    QTest::qWait(2500);
+    QVERIFY(!QFile::exists(hedef));
+    QVERIFY(sahte.Kutular().isEmpty());
+    QCOMPARE(bitis, 1);
+  }
 };
 
 QTEST_MAIN(GirisTesti)
