@@ -146,6 +146,22 @@ int main(int argc, char** argv) {
   bayt = QByteArray();
   const long rssVeriSeti = DurumKB("VmRSS:");
 
+  // the decoded cells must be the values written (checked after the memory figure, from the same seed)
+  {
+    const Kaynak k = Uret();
+    long yanlis = 0;
+    for (int r = 0; r < kSatir; ++r) {
+      int col = 0;
+      for (int c = 0; c < kTam; ++c, ++col) yanlis += ds.IsNullAt(r, col) || ds.IntAt(r, col) != k.tam[c][r];
+      for (int c = 0; c < kKesirli; ++c, ++col) yanlis += ds.IsNullAt(r, col) || ds.FloatAt(r, col) != k.kesirli[c][r];
+      for (int c = 0; c < kMetin; ++c, ++col) yanlis += ds.IsNullAt(r, col) || ds.Utf8At(r, col) != k.metin[c][r];
+    }
+    if (yanlis) {
+      std::printf("HATA: %ld hücre yazılandan farklı okundu\n", yanlis);
+      return 1;
+    }
+  }
+
   std::printf("paket: %d satır x 40 sütun (10 tamsayı, 15 ondalıklı, 15 metin), %.1f MB\n", kSatir, mb);
   std::printf("yazma (PaketYazici): %.3f s, %.0f MB/s (işlemci süresi %.3f s)\n", yazmaSn, mb / yazmaSn, yazmaCpu);
   std::printf("yükleme (PaketiYukle): %.3f s, %.0f MB/s (işlemci süresiyle %.0f MB/s)\n", yuklemeSn, mb / yuklemeSn,

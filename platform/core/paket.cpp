@@ -246,6 +246,46 @@ inline const char* SayiSonu(const char* p) {
 inline bool Rakam(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 inline const std::uint8_t* U8(const char* p) { return reinterpret_cast<const std::uint8_t*>(p); }
 
+// The digits at q, up to 8 of them, read at once (no branch on their count): how many there are
+// (8: perhaps more follow) and their value. Looks at 8 bytes (the reply has padding after it).
+inline int SekizeKadarRakam(const char* q, std::uint64_t& deger) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  std::uint64_t w;
+  std::memcpy(&w, q, 8);
+  const std::uint64_t t = w - 0x3030303030303030ULL;  // a digit's byte becomes its value
+  // bytes that are no digit get their high bit set (below '0': wrapped; above '9': +0x76 reaches it)
+  const std::uint64_t degil = (t | (t + 0x7676767676767676ULL)) & 0x8080808080808080ULL;
+  const int n = degil ? __builtin_ctzll(degil) >> 3 : 8;
+  if (n == 0) {
+    deger = 0;
+    return 0;
+  }
+  std::uint64_t v = t << (8 * (8 - n));  // the digits to the top, zeros (leading zeros) below
+  v = (v & 0x0F0F0F0F0F0F0F0FULL) * 2561 >> 8;
+  v = (v & 0x00FF00FF00FF00FFULL) * 6553601 >> 16;
+  deger = (v & 0x0000FFFF0000FFFFULL) * 42949672960001ULL >> 32;
+  return n;
+#else
+  int n = 0;
+  std::uint64_t v = 0;
+  while (n < 8 && Rakam(q[n])) v = v * 10 + static_cast<unsigned>(q[n++] - '0');
+  deger = v;
+  return n;
+#endif
+}
+
+constexpr std::uint64_t kOnlar[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+
+// The digits at q into v (v * 10^count + their value), q after them.
+inline void Rakamlar(const char*& q, std::uint64_t& v) {
+  std::uint64_t d = 0;
+  const int n = SekizeKadarRakam(q, d);
+  v = v * kOnlar[n] + d;
+  q += n;
+  if (n == 8)
+    while (Rakam(*q)) v = v * 10 + static_cast<unsigned>(*q++ - '0');
+}
+
 // An integral number at p (moves p after it); false when the cell is no integral number.
 inline bool TamOku(const char*& p, std::int64_t& x) {
   const char* q = p;
@@ -253,7 +293,7 @@ inline bool TamOku(const char*& p, std::int64_t& x) {
   q += eksi;
   const char* const ilk = q;
   std::uint64_t v = 0;
-  while (Rakam(*q)) v = v * 10 + static_cast<unsigned>(*q++ - '0');
+  Rakamlar(q, v);
   const std::size_t n = static_cast<std::size_t>(q - ilk);
   if (n > 18) {  // near the limits: the parser's own checks
     if (sj::numberparsing::parse_integer(U8(p)).get(x) != simdjson::SUCCESS) return false;
@@ -278,13 +318,13 @@ inline bool KesirOku(const char*& p, double& x) {
   q += eksi;
   const char* const ilk = q;
   std::uint64_t v = 0;
-  while (Rakam(*q)) v = v * 10 + static_cast<unsigned>(*q++ - '0');
+  Rakamlar(q, v);
   const std::size_t tamN = static_cast<std::size_t>(q - ilk);
   if (tamN == 0 || (tamN > 1 && *ilk == '0')) return false;
   std::size_t kesN = 0;
   if (*q == '.') {
     const char* const k = ++q;
-    while (Rakam(*q)) v = v * 10 + static_cast<unsigned>(*q++ - '0');
+    Rakamlar(q, v);  // wraps only when there are more than 19 digits: then the slow path below
     kesN = static_cast<std::size_t>(q - k);
     if (kesN == 0) return false;
   }
@@ -466,7 +506,7 @@ void SutunCoz(Imlec& im, TClientDataSet& ds, int col, std::int64_t satir) {
           oda = std::min(oda, kalanBayt);
           m = ds.HamMetinYazim(col, oda);
         }
-        std::memcpy(m.yer, s.data(), s.size());
+        if (!s.empty()) std::memcpy(m.yer, s.data(), s.size());
         m.bas[row] = m.konum;
         m.uz[row] = static_cast<std::uint32_t>(s.size());
         m.yer += s.size();
