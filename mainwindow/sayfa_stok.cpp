@@ -285,6 +285,11 @@ void TStokSayfasi::FiyatBilgisiCiz(const TCizimBilgisi& b) {
   p.save();
   p.fillRect(b.rect, cxGrid1->SatirArkaPlani(b.satir, b.secili));
   p.setPen(b.secili ? cxGrid1->Stil().seciliYazi : cxGrid1->Stil().yazi);
+  // The window's bold font would break every amount onto a line of its own in this narrow cell.
+  QFont yazi = cxGrid1->font();
+  yazi.setBold(false);
+  yazi.setPixelSize(11);
+  p.setFont(yazi);
   QString satirlar = metin;
   satirlar.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   if (satirlar.endsWith(QLatin1Char('\n'))) satirlar.chop(1);
