@@ -1,6 +1,7 @@
 // Builds a packet of 100,000 rows x 40 columns (10 integer, 15 float, 15 Turkish text),
 // decodes it into a data set and compares the time with a plain copy of the same values
-// ("the floor"). Prints wire MB/s, the ratio, and the resident memory of the data set.
+// ("the floor"). Prints wire MB/s, the ratio, and the resident memory of the data set, and checks
+// every decoded cell against the values written.
 #include <QCoreApplication>
 
 #include <algorithm>
