@@ -31,17 +31,6 @@ constexpr TurAdi kTurler[] = {
 
 [[noreturn]] void Bozuk(const std::string& ne) { throw EPaketHatasi("Veri paketi bozuk: " + ne); }
 
-template <class T>
-T Al(simdjson::simdjson_result<T>&& r, const char* ne) {
-  T v{};
-  if (std::move(r).get(v) != simdjson::SUCCESS) Bozuk(ne);
-  return v;
-}
-
-void Kontrol(simdjson::error_code e, const char* ne) {
-  if (e != simdjson::SUCCESS) Bozuk(ne);
-}
-
 struct AlanTanimi {
   QString ad;
   TFieldType tur = TFieldType::ftString;
