@@ -13,6 +13,7 @@
 #include "ordering/stokayarintiU.h"
 #include "platform/controls/tamsayispin.h"
 #include "platform/controls/tutaredit.h"
+#include "platform/core/paket.h"
 #include "platform/grid/izgara.h"
 #include "session/kayitjson.h"
 #include "tests/stoksepet/stoksepet_ortak.h"
@@ -113,6 +114,91 @@ class TstStokSepetUctan : public QObject {
     QVERIFY(!o.form->stok->Active());
     QVERIFY(o.form->araedit->isEnabled());
     QCOMPARE(o.Stok().cxGrid1->VeriSeti(), o.form->stok);
+  }
+
+  // While the search runs the box is disabled, the grid detached and the busy picture on;
+  // "Ara", "Temizle" and Enter do nothing; the window keeps answering.
+  void aramaSurerken() {
+    Ortam o;
+    QVERIFY(o.Kur());
+    QVERIFY(o.sunucu.HataKur(QStringLiteral("StokAraGetirDravik"), QStringLiteral("gecikme"), 600));
+    o.form->araedit->setText(QStringLiteral("FREN"));
+    bool bitti = false;
+    connect(&o.Stok(), &TStokSayfasi::AramaBitti, this, [&](bool) { bitti = true; });
+    QTest::keyClick(o.form->araedit, Qt::Key_Return);
+    QVERIFY(!bitti);
+    QVERIFY(!o.form->araedit->isEnabled());
+    QVERIFY(!o.Stok().cxGrid1->VeriSeti());
+    QVERIFY(o.form->gifstokara->isVisible());
+    o.Stok().SpeedButton2Click();
+    o.Stok().SpeedButton1Click();
+    QVERIFY(Bekle([&] { return bitti; }));
+    QCOMPARE(Cagrilari(o.sunucu, QStringLiteral("StokAraGetirDravik")).size(), 1);
+    QVERIFY(o.form->stok->RecordCount() > 0);
+    QCOMPARE(o.Stok().cxGrid1->VeriSeti(), o.form->stok);
+  }
+
+  void digerAcicilar_data() {
+    QTest::addColumn<bool>("kampanya");
+    QTest::newRow("new stocks") << false;
+    QTest::newRow("campaign stocks") << true;
+  }
+  // The new-stock and campaign openers: the picture first, no stock number or rates in the
+  // dialog, the campaign price never editable; the line written from the list's row.
+  void digerAcicilar() {
+    QFETCH(bool, kampanya);
+    Ortam o;
+    QVERIFY(o.Kur());
+    o.form->sbilgi->SetMusteriTipi(1);
+    TClientDataSet* liste = kampanya ? o.form->kampstok : o.form->YENILER;
+    {
+      QVERIFY(BaglantiAc(*o.form->bagc, 0));
+      TServerMethods1Client p(o.form->bagc.get());
+      auto* k = new TSonucBilgisi;
+      k->Kopyala(o.form->sbilgi.get());
+      PaketiYukle(p.StokAraGetirDravik(QStringLiteral("FREN"), k), *liste);
+      o.form->bagc->Close();
+    }
+    const int stokno = int(liste->IntAt(2, Alan(liste, "STOK_STOKNO")));
+    bool fiyatKilitli = false;
+    int stoknoDialog = -1;
+    double ind1 = -1;
+    QString etiket2, indirim;
+    ModalCevapla<Tstokayarinti>([&](Tstokayarinti* d) {
+      fiyatKilitli = d->birimfiyat->isReadOnly();
+      stoknoDialog = d->_stokno;
+      ind1 = d->ind1;
+      etiket2 = d->Label2->text();
+      indirim = d->indirimoran->text();
+      d->adet->setValue(2);
+      d->done(1);
+    });
+    o.sunucu.CagrilariTemizle();
+    o.Stok().EkleVeyaDegistir(liste, stokno);
+    QCOMPARE(fiyatKilitli, kampanya);
+    QCOMPARE(stoknoDialog, 0);
+    QCOMPARE(ind1, 0.0);
+    liste->Locate(QStringLiteral("STOK_STOKNO"), stokno);
+    const QString yazi = liste->FieldByName(QStringLiteral("INDIRIMYAZI"))->AsString();
+    if (kampanya) {
+      QCOMPARE(etiket2, QStringLiteral("Kampanyalı Fiyat:"));
+      QCOMPARE(indirim, QStringLiteral("Kampanyalı ") + yazi);
+    } else if (liste->FieldByName(QStringLiteral("K"))->AsInteger() == 0) {
+      QCOMPARE(indirim, QStringLiteral("İndirim:  % ") + yazi);
+    }
+    // The picture is fetched before the dialog shows: the first call after the basket's load.
+    QList<QJsonObject> log;
+    for (const QJsonObject& c : o.sunucu.Cagrilar())
+      if (c.value(QStringLiteral("yontem")).toString() != QLatin1String("SepetVer2")) log.append(c);
+    QVERIFY(log.size() >= 2);
+    QCOMPARE(log[0].value(QStringLiteral("yontem")).toString(), QStringLiteral("ResimVer5"));
+    QCOMPARE(log[0].value(QStringLiteral("params")).toArray().at(0).toInt(), stokno);
+    QCOMPARE(log[1].value(QStringLiteral("yontem")).toString(), QStringLiteral("SepetEkle2"));
+    const auto c = Cagrilari(o.sunucu, QStringLiteral("SepetEkle2"));
+    QCOMPARE(c.size(), 1);
+    QCOMPARE(c[0].at(2).toInt(), stokno);
+    QCOMPARE(c[0].at(5).toDouble(), 2.0);
+    QCOMPARE(c[0].at(8).toDouble(), liste->FieldByName(QStringLiteral("IND1"))->AsFloat());
   }
 
   void sepeteEkle_data() {
@@ -226,6 +312,17 @@ class TstStokSepetUctan : public QObject {
     QCOMPARE(sp->IntAt(0, Alan(sp, "SEC")), 1);
     QCOMPARE(s.geneltoplaml->text(), hepsi);
     QVERIFY(Cagrilari(o.sunucu, QStringLiteral("SepetGuncelle2")).isEmpty());
+    // Any other cell opens the line in the stock dialog.
+    s.cxGrid2->SetOdakSatiri(1);
+    s.cxGrid2->SetOdakKolonu(s.cxGrid2->KolonBul(QStringLiteral("BARKOD")));
+    int adet = -1;
+    ModalCevapla<Tstokayarinti>([&](Tstokayarinti* d) {
+      adet = d->adet->value();
+      d->reject();
+    });
+    s.cxGridDBTableView1DblClick();
+    QCOMPARE(adet, int(sp->FloatAt(1, Alan(sp, "MIKTAR"))));
+    QCOMPARE(sp->IntAt(1, Alan(sp, "SEC")), 1);
   }
 
   // Deleting asks first with "Hayır" as default; "Evet" deletes the line, then the whole basket.
@@ -317,6 +414,21 @@ class TstStokSepetUctan : public QObject {
     QCOMPARE(o.mesaj.Son().metin, QStringLiteral("Siparişiniz Gönderildi !"));
     QVERIFY(!Cagrilari(o.sunucu, QStringLiteral("SepetVer2")).isEmpty());
     QCOMPARE(o.form->sepet->RecordCount(), 0);
+  }
+
+  // "Gönder" is the default button while the basket page is shown: Enter in its grid presses it.
+  void gonderVarsayilanDugme() {
+    Ortam o;
+    QVERIFY(o.Kur());
+    o.form->activateWindow();
+    o.form->sPageControl1->AktifAta(o.form->ssepet);
+    QVERIFY(Bekle([&] { return o.Sepet().CalisanUyariSayisi() == 0; }));
+    QCOMPARE(o.form->sepet->RecordCount(), 0);
+    o.mesaj.Temizle();
+    o.Sepet().cxGrid2->setFocus();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : o.Sepet().cxGrid2, Qt::Key_Return);
+    QCOMPARE(o.mesaj.Son().metin, QStringLiteral("Gönderilecek Parça Yok "));
+    QVERIFY(Cagrilari(o.sunucu, QStringLiteral("EkfiyatIndirimVer")).isEmpty());
   }
 
   // Cancelling the confirmation sends nothing; a refused order keeps the basket unreloaded.
@@ -413,6 +525,7 @@ class TstStokSepetUctan : public QObject {
     QTest::addColumn<bool>("gelir");
     QTest::newRow("whole picture") << QString() << true;
     QTest::newRow("truncated stream") << QStringLiteral("kisa_akis") << false;
+    QTest::newRow("error answer") << QStringLiteral("hata") << false;
   }
   void stokResmi() {
     QFETCH(QString, tur);
@@ -429,7 +542,13 @@ class TstStokSepetUctan : public QObject {
     TOrantiliResim resim;
     o.Stok().StokResmiAl(stokno, &resim);
     QCOMPARE(!resim.Resim().isNull(), gelir);
-    QVERIFY(o.mesaj.Kutular().isEmpty());
+    // Only an error of the call is told, with its kind and text; a short stream is dropped silently.
+    if (tur == QLatin1String("hata")) {
+      QCOMPARE(o.mesaj.Kutular().size(), 1);
+      QVERIFY(o.mesaj.Son().metin.contains(QStringLiteral(": ")));
+    } else {
+      QVERIFY(o.mesaj.Kutular().isEmpty());
+    }
   }
 };
 
