@@ -461,9 +461,9 @@ void TSepetSayfasi::CariBakiyeUyariBak() {
 
 // ------------------------------------------------------------------ selection
 
-void TSepetSayfasi::SecimGuncelle(int sirano, int secim) {
+bool TSepetSayfasi::SecimGuncelle(int sirano, int secim) {
   std::unique_ptr<TSQLConnection> klon(Form->bagc->Clone());
-  if (!BaglantiAc(*klon, 1)) return;
+  if (!BaglantiAc(*klon, 1)) return false;
   try {
     TServerMethods1Client p(klon.get());
     p.SepetSecimGuncelle(sirano, secim);
@@ -471,16 +471,20 @@ void TSepetSayfasi::SecimGuncelle(int sirano, int secim) {
     // not reported: the next load shows the server's marks
   }
   klon->Close();
+  return true;
 }
 
 void TSepetSayfasi::HepsiniIsaretle(int secim) {
   TClientDataSet* s = Form->sepet;
   if (s->Active() && s->FindField(QStringLiteral("SEC"))) {
+    // Once the server cannot be reached the remaining lines are marked here only: one message
+    // instead of one (and eleven attempts) per line; the next load shows the server's marks.
+    bool ulasilir = true;
     for (s->First(); !s->Eof(); s->Next()) {
       s->Edit();
       s->FieldByName(QStringLiteral("SEC"))->SetAsInteger(secim);
       s->Post();
-      SecimGuncelle(Tamsayi(s, "SIRANO"), secim);
+      if (ulasilir) ulasilir = SecimGuncelle(Tamsayi(s, "SIRANO"), secim);
     }
   }
   ToplamlariHesapla();

@@ -76,7 +76,8 @@ class TSepetSayfasi : public QObject {
   void SepetKolonlariDuzenle();
   void Button4Click() { HepsiniIsaretle(1); }
   void Button5Click() { HepsiniIsaretle(0); }
-  void SecimGuncelle(int sirano, int secim);
+  // Writes one mark; false when the connection could not be opened (its message was shown).
+  bool SecimGuncelle(int sirano, int secim);
   void Deitir1Click();
   void cxGridDBTableView1DblClick() { Deitir1Click(); }
   void SatrSil1Click();

@@ -312,6 +312,16 @@ class TstStokSepetUctan : public QObject {
     QCOMPARE(sp->IntAt(0, Alan(sp, "SEC")), 1);
     QCOMPARE(s.geneltoplaml->text(), hepsi);
     QVERIFY(Cagrilari(o.sunucu, QStringLiteral("SepetGuncelle2")).isEmpty());
+    // With the server out of reach the marks change here and the user hears of it once.
+    QVERIFY(o.sunucu.HataKur(QStringLiteral("ping"), QStringLiteral("baglanti_reddet"), 0, {}, 0));
+    o.mesaj.Temizle();
+    s.Button5Click();
+    QCOMPARE(o.mesaj.Kutular().size(), 1);
+    QCOMPARE(o.mesaj.Son().metin, QString::fromUtf8(BaglantiKurulamiyorMetni));
+    QCOMPARE(s.geneltoplaml->text(), QStringLiteral("0,00"));
+    QVERIFY(o.sunucu.HatalariTemizle());
+    s.SepetYukle();
+    QCOMPARE(s.geneltoplaml->text(), hepsi);
     // Any other cell opens the line in the stock dialog.
     s.cxGrid2->SetOdakSatiri(1);
     s.cxGrid2->SetOdakKolonu(s.cxGrid2->KolonBul(QStringLiteral("BARKOD")));
