@@ -120,11 +120,16 @@ int main(int argc, char** argv) {
 
   // The search texts closest to each row target, among a few candidates.
   const QStringList adaylar = {QStringLiteral("BOSCH 1.6"), QStringLiteral("VALEO 1.6"), QStringLiteral("BOSCH FORD"),
+                               QStringLiteral("VALEO FORD"), QStringLiteral("BOSCH FIAT"), QStringLiteral("FILTRE"),
+                               QStringLiteral("FREN FORD"), QStringLiteral("FIAT"), QStringLiteral("VALEO"),
                                QStringLiteral("FREN BOSCH"), QStringLiteral("BOSCH"), QStringLiteral("FORD"),
                                QStringLiteral("RENAULT"), QStringLiteral("TOYOTA"), QStringLiteral("% %"),
                                QStringLiteral("%%%"), QStringLiteral("* *")};
   std::vector<std::pair<QString, int>> sayilar;
   for (const QString& a : adaylar) sayilar.emplace_back(a, Ara(f, a).satir);
+  std::printf("aday metinler:");
+  for (const auto& [a, n] : sayilar) std::printf(" \"%s\"=%d", qPrintable(a), n);
+  std::printf("\n");
 
   std::printf("\n%-8s %-14s %8s %10s %10s %7s %12s\n", "hedef", "metin", "satır", "enter_ms", "curl_ms", "oran",
               "durma_ms");

@@ -14,11 +14,15 @@
 #include "platform/controls/tamsayispin.h"
 #include "platform/controls/tutaredit.h"
 #include "platform/core/paket.h"
+#include "platform/grid/excelkaydet.h"
 #include "platform/grid/izgara.h"
 #include "session/kayitjson.h"
 #include "tests/stoksepet/stoksepet_ortak.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 
 using namespace stoksepet;
 
@@ -379,6 +383,30 @@ class TstStokSepetUctan : public QObject {
     o.mesaj.Temizle();
     s.HepsiniSil1Click();
     QVERIFY(o.mesaj.Kutular().isEmpty());
+  }
+
+  // "Excel Kaydet" asks for the file with the program's filter and writes the basket grid with
+  // the extension "xls"; cancelling writes nothing.
+  void excelKaydet() {
+    Ortam o;
+    QVERIFY(o.Kur());
+    QCOMPARE(IlkStoguEkle(o, 2, 0), 0);
+    QTemporaryDir dizin;
+    QString sorulanFiltre;
+    QString cevap = dizin.filePath(QStringLiteral("sepetim.xlsx"));
+    KayitDialoguKur([&](QWidget*, const QString& filtre) {
+      sorulanFiltre = filtre;
+      return cevap;
+    });
+    o.Sepet().Button2Click();
+    QCOMPARE(sorulanFiltre, QStringLiteral("Excel|*.xls*"));
+    QFileInfo yazilan(dizin.filePath(QStringLiteral("sepetim.xls")));
+    QVERIFY(yazilan.exists());
+    QVERIFY(yazilan.size() > 0);
+    cevap.clear();
+    o.Sepet().Button2Click();
+    QCOMPARE(QDir(dizin.path()).entryList(QDir::Files).size(), 1);
+    KayitDialoguKur(nullptr);
   }
 
   void gonder_data() {
