@@ -139,6 +139,9 @@ class TServerMethods1Client {
  private:
   TDBXCommand& Komut(std::unique_ptr<TDBXCommand>& alan, const QString& yontem);
   QByteArray Calistir(TDBXCommand& komut, const TParametreYazici& p);
+  // Writes the inputs in order by their type (int, double, text, the session copy) and calls.
+  template <class... Girdiler>
+  QByteArray Cagir(TDBXCommand& komut, const Girdiler&... girdiler);
 
   std::unique_ptr<TDBXCommand> FBuyukGetirCommand;
   std::unique_ptr<TDBXCommand> FStokAraGetirDravikCommand;
