@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include "icerik_ortam.h"
 #include "platform/core/paket.h"
@@ -15,38 +13,13 @@
 #include "session/baglantiu.h"
 #include "session/mobilstokunit.h"
 #include "session/proxim.h"
+#include "tests/ortak/gomulusunucu.h"
 
 namespace {
 
-class UctanUca : public ::testing::Test {
+class UctanUca : public GomuluSunucuTesti {
  protected:
-  static void SetUpTestSuite() {
-    dizin_ = new QTemporaryDir();
-    SunucuAyarlari a;
-    a.port = 0;
-    a.webPort = 0;
-    a.isciSayisi = 4;
-    a.veritabaniYolu = dizin_->filePath(QStringLiteral("icerik.db"));
-    a.veri.stokAdedi = 200;
-    sunucu_ = new Sunucu(a);
-    sunucu_->Baslat();
-  }
-  static void TearDownTestSuite() {
-    sunucu_->Durdur();
-    delete sunucu_;
-    delete dizin_;
-  }
-
-  void SetUp() override {
-    bag_.Params.insert(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
-    bag_.Params.insert(QStringLiteral("Port"), QString::number(sunucu_->Port()));
-    bag_.Open();
-    vekil_ = std::make_unique<TServerMethods1Client>(&bag_);
-  }
-  void TearDown() override {
-    vekil_.reset();
-    bag_.Close();
-  }
+  static void SetUpTestSuite() { SunucuKur(QStringLiteral("icerik.db"), 200); }
 
   // A fresh session copy for one call (the proxy frees it).
   static TSonucBilgisi* Oturum(int sirano, int carino, int saticiNo, int tip) {
@@ -57,14 +30,7 @@ class UctanUca : public ::testing::Test {
     k->SetMusteriTipi(tip);
     return k;
   }
-
-  static QTemporaryDir* dizin_;
-  static Sunucu* sunucu_;
-  TSQLConnection bag_;
-  std::unique_ptr<TServerMethods1Client> vekil_;
 };
-QTemporaryDir* UctanUca::dizin_ = nullptr;
-Sunucu* UctanUca::sunucu_ = nullptr;
 
 }  // namespace
 
@@ -179,7 +145,7 @@ TEST_F(UctanUca, SaticiMasasiVeMailIstegi) {
                                          QStringLiteral("Merhaba,\"Sipariş durumu\"")),
             1);
   sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(dizin_->filePath(QStringLiteral("icerik.db")).toUtf8().constData(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_open(sunucu_->VeritabaniYolu().toUtf8().constData(), &db), SQLITE_OK);
   const auto istekler = MailIstekleri(db);
   sqlite3_close(db);
   ASSERT_FALSE(istekler.empty());
@@ -188,9 +154,4 @@ TEST_F(UctanUca, SaticiMasasiVeMailIstegi) {
   EXPECT_EQ(istekler.back().alanlar.last(), QStringLiteral("Merhaba,\"Sipariş durumu\""));
 }
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication uygulama(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return GomuluSunucuTestleri(argc, argv); }

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include "platform/core/paket.h"
 #include "platform/core/veriseti.h"
@@ -13,39 +11,18 @@
 #include "server/sunucu.h"
 #include "session/baglantiu.h"
 #include "session/proxim.h"
+#include "tests/ortak/gomulusunucu.h"
 
 namespace {
 
-class TicaretUctan : public ::testing::Test {
+class TicaretUctan : public GomuluSunucuTesti {
  protected:
-  static void SetUpTestSuite() {
-    dizin_ = new QTemporaryDir();
-    SunucuAyarlari a;
-    a.port = 0;
-    a.webPort = 0;
-    a.isciSayisi = 4;
-    a.veritabaniYolu = dizin_->filePath(QStringLiteral("ticaret.db"));
-    a.veri.stokAdedi = 400;
-    sunucu_ = new Sunucu(a);
-    sunucu_->Baslat();
-  }
-  static void TearDownTestSuite() {
-    sunucu_->Durdur();
-    delete sunucu_;
-    delete dizin_;
-  }
+  static void SetUpTestSuite() { SunucuKur(QStringLiteral("ticaret.db"), 400); }
   void SetUp() override {
-    bag_.Params.insert(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
-    bag_.Params.insert(QStringLiteral("Port"), QString::number(sunucu_->Port()));
-    bag_.Open();
-    vekil_ = std::make_unique<TServerMethods1Client>(&bag_);
+    GomuluSunucuTesti::SetUp();
     TSonucBilgisi* k = vekil_->BuyukGetir(QStringLiteral("DEMO-MUSTERI"));
     ASSERT_NE(k, nullptr);
     oturum_.Kopyala(k);
-  }
-  void TearDown() override {
-    vekil_.reset();
-    bag_.Close();
   }
   // A fresh copy of the session for one call (the proxy frees it).
   TSonucBilgisi* Kopya() {
@@ -54,14 +31,8 @@ class TicaretUctan : public ::testing::Test {
     return k;
   }
 
-  static QTemporaryDir* dizin_;
-  static Sunucu* sunucu_;
-  TSQLConnection bag_;
-  std::unique_ptr<TServerMethods1Client> vekil_;
   TSonucBilgisi oturum_;
 };
-QTemporaryDir* TicaretUctan::dizin_ = nullptr;
-Sunucu* TicaretUctan::sunucu_ = nullptr;
 
 TEST_F(TicaretUctan, GiristenSiparisGecmisineKadar) {
   EXPECT_TRUE(oturum_.Varmi());
@@ -164,9 +135,4 @@ TEST_F(TicaretUctan, StokResmiAkisOlarakGelir) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication uygulama(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return GomuluSunucuTestleri(argc, argv); }
