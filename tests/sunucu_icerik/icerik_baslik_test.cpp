@@ -42,16 +42,7 @@ TEST(IcerikVerisi, AyniTohumAyniVeriFarkliTohumFarkliVeri) {
   EXPECT_EQ(IcerikParmakIzi(a.db), IcerikParmakIzi(b.db));
 }
 
-class BaslikIcerigi : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { v_ = new IcerikVeritabani(); }
-  static void TearDownTestSuite() {
-    delete v_;
-    v_ = nullptr;
-  }
-  static IcerikVeritabani* v_;
-};
-IcerikVeritabani* BaslikIcerigi::v_ = nullptr;
+class BaslikIcerigi : public IcerikSuiti {};
 
 TEST_F(BaslikIcerigi, SayaclarKonumlaOkunanBesDegerVerir) {
   const IcerikTablo t = BalonTablosu(v_->db, MusteriOturumu());

@@ -6,16 +6,7 @@
 
 namespace {
 
-class Belgeler : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { v_ = new IcerikVeritabani(); }
-  static void TearDownTestSuite() {
-    delete v_;
-    v_ = nullptr;
-  }
-  static IcerikVeritabani* v_;
-};
-IcerikVeritabani* Belgeler::v_ = nullptr;
+class Belgeler : public IcerikSuiti {};
 
 // The client's rule for what a statement row opens: 1 collection, 2 invoice, 0 nothing.
 int EvrakTuru(const QString& tur) {

@@ -2,6 +2,7 @@
 // A fresh in-memory database with the commerce and the content demo data, and the sessions of
 // the demo users.
 
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <QBuffer>
@@ -26,6 +27,17 @@ class IcerikVeritabani {
   IcerikVeritabani& operator=(const IcerikVeritabani&) = delete;
 
   sqlite3* db = nullptr;
+};
+
+// A test suite on one such database, built when the suite starts and dropped when it ends.
+class IcerikSuiti : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { v_ = new IcerikVeritabani(); }
+  static void TearDownTestSuite() {
+    delete v_;
+    v_ = nullptr;
+  }
+  static inline IcerikVeritabani* v_ = nullptr;
 };
 
 // Demo users (see the commerce demo data): customer 1, seller 1, seller 2 with price authority.

@@ -8,16 +8,7 @@
 
 namespace {
 
-class Raporlar : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { v_ = new IcerikVeritabani(); }
-  static void TearDownTestSuite() {
-    delete v_;
-    v_ = nullptr;
-  }
-  static IcerikVeritabani* v_;
-};
-IcerikVeritabani* Raporlar::v_ = nullptr;
+class Raporlar : public IcerikSuiti {};
 
 const double kGun = double(QDate(1899, 12, 30).daysTo(QDate(2026, 12, 1)));
 const double kYilBasi = double(QDate(1899, 12, 30).daysTo(QDate(2026, 1, 1)));

@@ -13,15 +13,11 @@
 
 namespace {
 
-class Yontemler : public ::testing::Test {
+class Yontemler : public IcerikSuiti {
  protected:
   static void SetUpTestSuite() {
-    v_ = new IcerikVeritabani();
+    IcerikSuiti::SetUpTestSuite();
     IcerikYontemleriniKaydet(tablo_);
-  }
-  static void TearDownTestSuite() {
-    delete v_;
-    v_ = nullptr;
   }
 
   static Yanit Cagir(const char* yontem, const QJsonArray& girdiler) {
@@ -52,10 +48,8 @@ class Yontemler : public ::testing::Test {
     PaketiYukle(TVeriPaketi(QByteArray::fromStdString(oge.json)), ds);
   }
 
-  static IcerikVeritabani* v_;
   static YontemTablosu tablo_;
 };
-IcerikVeritabani* Yontemler::v_ = nullptr;
 YontemTablosu Yontemler::tablo_;
 
 }  // namespace
