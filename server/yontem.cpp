@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/core/paket.h"
 #include "session/baglantiu.h"
 #include "session/kayitjson.h"
 
@@ -93,36 +94,6 @@ std::unique_ptr<TSonucBilgisi> Cagri::Oturum(int i) const {
 
 // ---- Yanit
 
-static std::string JsonMetin(const QString& s) {
-  const QByteArray u = s.toUtf8();
-  std::string o;
-  o.reserve(size_t(u.size()) + 2);
-  o.push_back('"');
-  for (char ch : u) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    switch (c) {
-      case '"': o += "\\\""; break;
-      case '\\': o += "\\\\"; break;
-      case '\n': o += "\\n"; break;
-      case '\r': o += "\\r"; break;
-      case '\t': o += "\\t"; break;
-      case '\b': o += "\\b"; break;
-      case '\f': o += "\\f"; break;
-      default:
-        if (c < 0x20) {
-          static const char* hex = "0123456789abcdef";
-          o += "\\u00";
-          o.push_back(hex[c >> 4]);
-          o.push_back(hex[c & 15]);
-        } else {
-          o.push_back(ch);
-        }
-    }
-  }
-  o.push_back('"');
-  return o;
-}
-
 void Yanit::Int(qint64 v) { ogeler_.push_back({Tur::Deger, std::to_string(v), {}}); }
 
 void Yanit::Float(double v) {
@@ -135,7 +106,13 @@ void Yanit::Float(double v) {
   ogeler_.push_back({Tur::Deger, std::string(tampon, r.ptr), {}});
 }
 
-void Yanit::Text(const QString& v) { ogeler_.push_back({Tur::Deger, JsonMetin(v), {}}); }
+void Yanit::Text(const QString& v) {
+  const QByteArray u = v.toUtf8();
+  std::string o;
+  o.reserve(size_t(u.size()) + 2);
+  JsonMetin(o, std::string_view(u.constData(), size_t(u.size())));
+  ogeler_.push_back({Tur::Deger, std::move(o), {}});
+}
 void Yanit::Bool(bool v) { ogeler_.push_back({Tur::Deger, v ? "true" : "false", {}}); }
 void Yanit::Null() { ogeler_.push_back({Tur::Deger, "null", {}}); }
 void Yanit::Json(const std::string& json) { ogeler_.push_back({Tur::Deger, json.empty() ? "null" : json, {}}); }

@@ -706,6 +706,8 @@ void Coz(const TVeriPaketi& paket, TClientDataSet& ds) {
   if (!im.Bitti()) Bozuk("paketten sonra fazla veri var");
 }
 
+}  // namespace
+
 // ---- writing
 
 void JsonMetin(std::string& o, std::string_view s) {
@@ -734,6 +736,8 @@ void JsonMetin(std::string& o, std::string_view s) {
   o.append(s.data() + bas, s.size() - bas);
   o += '"';
 }
+
+namespace {
 
 void Sayi(std::string& o, std::int64_t v) {
   char buf[24];

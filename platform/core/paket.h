@@ -50,6 +50,10 @@ void PaketiYukle(const TVeriPaketi& paket, TClientDataSet& ds);
 // The whole data set as a packet.
 std::string PaketYaz(const TClientDataSet& ds);
 
+// Appends the UTF-8 text s to o as a JSON string (quotes, backslash and control characters
+// escaped; everything else as it is).
+void JsonMetin(std::string& o, std::string_view s);
+
 // The type's name in the packet ("int", "text" ...), and back (false for an unknown name).
 const char* PaketTurAdi(TFieldType tur);
 bool PaketTuru(std::string_view ad, TFieldType& tur);
