@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -23,6 +24,13 @@ bool CariVar(sqlite3* db, int carino) {
 }
 
 bool Gecerli(double v) { return std::isfinite(v); }
+
+// What a basket line may hold: an amount above zero, a price and VAT rate not below zero, and
+// every number (the four discounts too) finite.
+bool SatirDegerleri(double miktar, double kdv, double fiyat, const double (&ind)[4]) {
+  if (!Gecerli(miktar) || miktar <= 0 || !Gecerli(fiyat) || fiyat < 0 || !Gecerli(kdv) || kdv < 0) return false;
+  return std::all_of(std::begin(ind), std::end(ind), Gecerli);
+}
 
 // The rates and price a line is stored with: a seller's as sent, a customer's from the
 // catalogue (his unit price field is read-only in the client, so they are the same numbers).
@@ -69,16 +77,11 @@ void SepetEkle2(Cagri& c, Yanit& y) {
   const int k = c.Int(10);
 
   const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno, !bilgi || Kampanyali(bilgi->MusteriTipi()));
-  if (!CariYetkili(bilgi.get(), carino) || !CariVar(c.db, carino) || !katalog.var || !Gecerli(miktar) ||
-      miktar <= 0 || !Gecerli(fiyat) || fiyat < 0 || !Gecerli(kdv) || kdv < 0) {
+  if (!CariYetkili(bilgi.get(), carino) || !CariVar(c.db, carino) || !katalog.var ||
+      !SatirDegerleri(miktar, kdv, fiyat, ind)) {
     y.Int(0);
     return;
   }
-  for (double d : ind)
-    if (!Gecerli(d)) {
-      y.Int(0);
-      return;
-    }
   const SatirFiyati f = FiyatBelirle(*bilgi, katalog, fiyat, kdv, ind, k);
   Sorgu s(c.db,
           "INSERT INTO sepet(CARINO, STOKNO, BARKOD, STOKADI, MIKTAR, KDV, BIRIMFIYAT, IND1, IND2, IND3, IND4, K, "
@@ -115,16 +118,10 @@ void SepetGuncelle2(Cagri& c, Yanit& y) {
       return;
     }
   }
-  if (!CariYetkili(bilgi.get(), carino) || !Gecerli(miktar) || miktar <= 0 || !Gecerli(fiyat) || fiyat < 0 ||
-      !Gecerli(kdv) || kdv < 0) {
+  if (!CariYetkili(bilgi.get(), carino) || !SatirDegerleri(miktar, kdv, fiyat, ind)) {
     y.Int(0);
     return;
   }
-  for (double d : ind)
-    if (!Gecerli(d)) {
-      y.Int(0);
-      return;
-    }
   const StokFiyati katalog = StokFiyatiBul(c.db, carino, stokno, !bilgi || Kampanyali(bilgi->MusteriTipi()));
   const SatirFiyati f = FiyatBelirle(*bilgi, katalog, fiyat, kdv, ind, 0);
   Sorgu s(c.db,
