@@ -1,5 +1,6 @@
 #include "mainwindow/sekmeciz.h"
 
+#include <algorithm>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
@@ -68,7 +69,16 @@ void SekmeCiz(QPainter& p, const QRect& r, const QString& baslik, const QIcon& s
   p.save();
   p.setPen(pal.color(opt.state & QStyle::State_Enabled ? QPalette::Active : QPalette::Disabled,
                      QPalette::WindowText));
-  if (w) p.setFont(w->font());
+  QFont yazi = w ? w->font() : p.font();
+  // A word wider than the tab (a long title beside the icon) is drawn a little smaller rather
+  // than cut at both edges.
+  for (int i = 0; i < 4; ++i) {
+    const QRect gerek = QFontMetrics(yazi).boundingRect(yaziAlani, Qt::AlignCenter | Qt::TextWordWrap, b.baslik);
+    if (gerek.width() <= yaziAlani.width() && gerek.height() <= yaziAlani.height()) break;
+    if (yazi.pointSizeF() > 0) yazi.setPointSizeF(yazi.pointSizeF() * 0.9);
+    else yazi.setPixelSize(std::max(8, yazi.pixelSize() * 9 / 10));
+  }
+  p.setFont(yazi);
   p.drawText(yaziAlani, Qt::AlignCenter | Qt::TextWordWrap, b.baslik);
   p.restore();
 

@@ -51,7 +51,11 @@ echo "Sunucu: 127.0.0.1:$PORT  web: http://127.0.0.1:$WEB/  hesap: $HESAP (DEMO-
 ISTEMCI=(build/session/DravikB2B --sunucu "127.0.0.1:$PORT" --web "http://127.0.0.1:$WEB/"
          --uretici "http://127.0.0.1:$WEB/" --kimlik "DEMO-$HESAP" --otomatik-giris "$@")
 export XDG_CONFIG_HOME="$DEMO_DIZIN/config" XDG_DATA_HOME="$DEMO_DIZIN/data"
-export QTWEBENGINE_DISABLE_SANDBOX=1
+if [ "$(id -u)" -eq 0 ] && [ -z "${QTWEBENGINE_DISABLE_SANDBOX:-}" ]; then
+  # The web engine refuses to start as root with its sandbox on.
+  echo "Not: root olarak çalışılıyor; gömülü tarayıcının korumalı alanı bu demo için kapatıldı (QTWEBENGINE_DISABLE_SANDBOX=1)." >&2
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 set +e
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "Ekran bulunamadı; istemci sanal ekranda (xvfb-run) çalışıyor." >&2
