@@ -1,6 +1,5 @@
 #include "tests/ortak/sunucusureci.h"
 
-#include <curl/curl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 
@@ -9,8 +8,8 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
-#include "platform/rpc/curlortak.h"
 #include "platform/rpc/dsbaglanti.h"
+#include "tests/ortak/httpistek.h"
 
 TSunucuSureci::TSunucuSureci(QStringList ekArgumanlar) : ekler_(std::move(ekArgumanlar)) {}
 
@@ -84,36 +83,8 @@ void TSunucuSureci::Ayarla(TSQLConnection& baglanti) const {
   baglanti.Params.insert(QStringLiteral("Port"), QString::number(port_));
 }
 
-static size_t Biriktir(char* p, size_t b, size_t n, void* k) {
-  static_cast<QByteArray*>(k)->append(p, qsizetype(b * n));
-  return b * n;
-}
-
 QByteArray TSunucuSureci::Istek(const QByteArray& yontem, const QString& adres, const QByteArray& govde, int* durum) const {
-  QByteArray cevap;
-  if (durum) *durum = 0;
-  CurlHazirla();
-  CURL* c = curl_easy_init();
-  if (!c) return cevap;
-  const QByteArray url = adres.toUtf8();
-  curl_easy_setopt(c, CURLOPT_URL, url.constData());
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(c, CURLOPT_NOPROXY, "*");
-  curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, 30000L);
-  curl_easy_setopt(c, CURLOPT_CUSTOMREQUEST, yontem.constData());
-  if (!govde.isEmpty() || yontem == "POST") {
-    curl_easy_setopt(c, CURLOPT_POSTFIELDS, govde.constData());
-    curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE, long(govde.size()));
-  }
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Biriktir);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &cevap);
-  if (curl_easy_perform(c) == CURLE_OK && durum) {
-    long k = 0;
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &k);
-    *durum = int(k);
-  }
-  curl_easy_cleanup(c);
-  return cevap;
+  return HttpIstek(yontem, adres, govde, durum, 30000);
 }
 
 bool TSunucuSureci::HataKur(const QString& yontem, const QString& tur, int ms, const QString& mesaj, int kez) {

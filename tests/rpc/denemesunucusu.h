@@ -7,13 +7,12 @@
 
 #include <QByteArray>
 #include <QString>
-#include <curl/curl.h>
 #include <memory>
 
-#include "platform/rpc/curlortak.h"
 #include "platform/rpc/dsbaglanti.h"
 #include "server/sunucu.h"
 #include "server/yontem.h"
+#include "tests/ortak/httpistek.h"
 
 class DenemeSunucusu {
  public:
@@ -40,33 +39,9 @@ class DenemeSunucusu {
   // Plain HTTP on one of the two ports; returns the body, durum the status (0: no answer).
   QByteArray Istek(const char* yontem, const QString& yol, const QByteArray& govde = {}, int* durum = nullptr,
                    bool web = false) const {
-    QByteArray cevap;
-    if (durum) *durum = 0;
-    CurlHazirla();
-    CURL* c = curl_easy_init();
-    const QByteArray url =
-        QStringLiteral("http://127.0.0.1:%1%2").arg(web ? sunucu->WebPort() : sunucu->Port()).arg(yol).toUtf8();
-    curl_easy_setopt(c, CURLOPT_URL, url.constData());
-    curl_easy_setopt(c, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, 20000L);
-    curl_easy_setopt(c, CURLOPT_CUSTOMREQUEST, yontem);
-    if (!govde.isEmpty()) {
-      curl_easy_setopt(c, CURLOPT_POSTFIELDS, govde.constData());
-      curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE, long(govde.size()));
-    }
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, +[](char* p, size_t b, size_t n, void* k) {
-      static_cast<QByteArray*>(k)->append(p, qsizetype(b * n));
-      return b * n;
-    });
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &cevap);
-    if (curl_easy_perform(c) == CURLE_OK && durum) {
-      long k = 0;
-      curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &k);
-      *durum = int(k);
-    }
-    curl_easy_cleanup(c);
-    return cevap;
+    return HttpIstek(yontem,
+                     QStringLiteral("http://127.0.0.1:%1%2").arg(web ? sunucu->WebPort() : sunucu->Port()).arg(yol),
+                     govde, durum, 20000);
   }
 
   void HataKur(const QString& yontem, const char* tur, int ms = 0, const QString& mesaj = {}, int kez = 1) const {
