@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "mainwindow/Unit1.h"
+#include "mainwindow/alanoku.h"
 #include "mainwindow/sayfa_stok.h"
 #include "mainwindow/sekmeciz.h"
 #include "ordering/ONAYSIPU.h"
@@ -37,20 +38,8 @@ namespace {
 
 const QString kTutarDeseni = QStringLiteral("#,###,##0.00");
 
-QString Metin(TClientDataSet* ds, const char* alan) {
-  TField* f = ds->FindField(QLatin1String(alan));
-  return f ? f->AsString() : QString();
-}
-int Tamsayi(TClientDataSet* ds, const char* alan) {
-  TField* f = ds->FindField(QLatin1String(alan));
-  return f && !f->IsNull() ? f->AsInteger() : 0;
-}
-
-TSonucBilgisi* OturumKopyasi(const TSonucBilgisi* s) {
-  auto* k = new TSonucBilgisi;
-  if (s) k->Kopyala(s);
-  return k;
-}
+using alanoku::Metin;
+using alanoku::Tamsayi;
 
 QString HataMetni(const std::exception& e) {
   if (auto* d = dynamic_cast<const EDSHatasi*>(&e)) return d->Mesaj();

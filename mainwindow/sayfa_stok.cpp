@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "mainwindow/Unit1.h"
+#include "mainwindow/alanoku.h"
 #include "mainwindow/sayfa_sepet.h"
 #include "mainwindow/sayfayukle.h"
 #include "mainwindow/sekmeciz.h"
@@ -34,25 +35,9 @@
 namespace {
 
 // Field readers of the current record that tolerate a missing field.
-QString Metin(TClientDataSet* ds, const char* alan) {
-  TField* f = ds->FindField(QLatin1String(alan));
-  return f ? f->AsString() : QString();
-}
-double Sayi(TClientDataSet* ds, const char* alan) {
-  TField* f = ds->FindField(QLatin1String(alan));
-  return f && !f->IsNull() ? f->AsFloat() : 0.0;
-}
-int Tamsayi(TClientDataSet* ds, const char* alan) {
-  TField* f = ds->FindField(QLatin1String(alan));
-  return f && !f->IsNull() ? f->AsInteger() : 0;
-}
-
-// A fresh copy of the session record; the proxy call that takes it frees it.
-TSonucBilgisi* OturumKopyasi(const TSonucBilgisi* s) {
-  auto* k = new TSonucBilgisi;
-  if (s) k->Kopyala(s);
-  return k;
-}
+using alanoku::Metin;
+using alanoku::Sayi;
+using alanoku::Tamsayi;
 
 QString HataMetni(const std::exception& e) {
   if (auto* d = dynamic_cast<const EDSHatasi*>(&e)) return QLatin1String(d->TurAdi()) + QStringLiteral(": ") + d->Mesaj();

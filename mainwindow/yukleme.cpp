@@ -196,9 +196,7 @@ void TForm1::YuklemeSirasiBaslat(std::function<void()> sonra) {
     if (auto k = klonAc()) {
       try {
         TServerMethods1Client proxy(k.get());
-        auto* kopya = new TSonucBilgisi;
-        kopya->Kopyala(oturum.get());
-        TDBXReader* okuyucu = proxy.BalonGetir(kopya);
+        TDBXReader* okuyucu = proxy.BalonGetir(OturumKopyasi(oturum.get()));
         TClientDataSet ds;
         ReaderToDataSet(okuyucu, ds);
         if (ds.Active()) {

@@ -31,6 +31,12 @@ void TSonucBilgisi::Kopyala(const TSonucBilgisi* kaynak) {
   if (kaynak && kaynak != this) *this = *kaynak;
 }
 
+TSonucBilgisi* OturumKopyasi(const TSonucBilgisi* kaynak) {
+  auto* k = new TSonucBilgisi;
+  k->Kopyala(kaynak);
+  return k;
+}
+
 std::span<const TAlan<TSiparisDipAyrinti>> TSiparisDipAyrinti::Alanlar() {
   using R = TSiparisDipAyrinti;
   static const TAlan<R> alanlar[] = {

@@ -104,6 +104,10 @@ class TSonucBilgisi {
   int FVersion = 1;
 };
 
+// A fresh copy of the session record for one remote call (the call frees it); a new record's
+// defaults when there is no source.
+TSonucBilgisi* OturumKopyasi(const TSonucBilgisi* kaynak);
+
 // Footer of one order.
 class TSiparisDipAyrinti {
  public:
