@@ -24,13 +24,11 @@
 #include "session/kayitjson.h"
 #include "session/proxim.h"
 #include "tests/ortak/sunucusureci.h"
+#include "bench/ortak/aramaolcum.h"
 
 namespace {
 
-double Ortanca(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using namespace aramaolcum;
 
 long TepeBellekKb() {
   QFile f(QStringLiteral("/proc/self/status"));
@@ -64,26 +62,11 @@ int ProxyCagir(const TSunucuSureci& s, const QString& metin, double* ms) {
   return ds.RecordCount();
 }
 
-double CurlCagir(const TSunucuSureci& s, const QString& govdeDosyasi) {
-  QElapsedTimer t;
-  t.start();
-  const int kod = QProcess::execute(
-      QStringLiteral("/usr/bin/curl"),
-      {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("--noproxy"), QStringLiteral("*"),
-       QStringLiteral("-H"), QStringLiteral("Content-Type: application/json"), QStringLiteral("--data-binary"),
-       u'@' + govdeDosyasi, s.Adres() + QStringLiteral("datasnap/rest/TServerMethods1/StokAraGetirDravik")});
-  const double ms = t.nsecsElapsed() / 1e6;
-  return kod == 0 ? ms : -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication uyg(argc, argv);
-  int tekrar = 5;
-  const QStringList arg = uyg.arguments();
-  const int i = arg.indexOf(QStringLiteral("--tekrar"));
-  if (i > 0 && i + 1 < arg.size()) tekrar = std::max(1, arg[i + 1].toInt());
+  const int tekrar = TekrarSayisi(uyg.arguments());
 
   std::printf("sunucu hazırlanıyor (--buyuk-katalog)...\n");
   std::fflush(stdout);
@@ -119,20 +102,9 @@ int main(int argc, char** argv) {
   }
   std::printf("\n%-8s %-16s %8s %10s %10s %7s\n", "hedef", "metin", "satır", "proxy_ms", "curl_ms", "oran");
   for (const int hedef : {1000, 10000, 100000}) {
-    auto en = std::min_element(sayilar.begin(), sayilar.end(), [&](const auto& x, const auto& y) {
-      return std::abs(x.second - hedef) < std::abs(y.second - hedef);
-    });
-    const QString metin = en->first;
-
+    const QString metin = EnYakinMetin(sayilar, hedef);
     QTemporaryFile govde;
-    govde.open();
-    auto* kopya = new TSonucBilgisi;
-    kopya->Kopyala(&gOturum);
-    const QByteArray metinJson = QJsonDocument(QJsonArray{metin}).toJson(QJsonDocument::Compact);
-    govde.write("{\"params\":[" + metinJson.mid(1, metinJson.size() - 2) + "," +
-                QByteArray::fromStdString(KayitJsonMetni(kopya)) + "]}");
-    delete kopya;
-    govde.flush();
+    AramaGovdesiYaz(govde, metin, &gOturum);
 
     std::vector<double> proxy, curl;
     int satir = 0;
@@ -140,7 +112,7 @@ int main(int argc, char** argv) {
       double ms = 0;
       satir = ProxyCagir(sunucu, metin, &ms);
       proxy.push_back(ms);
-      curl.push_back(CurlCagir(sunucu, govde.fileName()));
+      curl.push_back(CurlIleAra(sunucu, govde.fileName()));
     }
     const double p = Ortanca(proxy), c = Ortanca(curl);
     std::printf("%-8d %-16s %8d %10.1f %10.1f %7.2f\n", hedef, qPrintable(u'"' + metin + u'"'), satir, p, c, c > 0 ? p / c : 0);

@@ -30,26 +30,11 @@
 #include "session/mesajsahte.h"
 #include "session/proxim.h"
 #include "tests/ortak/sunucusureci.h"
+#include "bench/ortak/aramaolcum.h"
 
 namespace {
 
-double Ortanca(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double CurlCagir(const TSunucuSureci& s, const QString& govdeDosyasi) {
-  QElapsedTimer t;
-  t.start();
-  const int kod = QProcess::execute(
-      QStringLiteral("/usr/bin/curl"),
-      {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("--noproxy"),
-       QStringLiteral("*"), QStringLiteral("-H"), QStringLiteral("Content-Type: application/json"),
-       QStringLiteral("--data-binary"), u'@' + govdeDosyasi,
-       s.Adres() + QStringLiteral("datasnap/rest/TServerMethods1/StokAraGetirDravik")});
-  const double ms = t.nsecsElapsed() / 1e6;
-  return kod == 0 ? ms : -1;
-}
+using namespace aramaolcum;
 
 struct Olcum {
   double ms = 0;
@@ -90,10 +75,7 @@ Olcum Ara(TForm1& f, const QString& metin) {
 
 int main(int argc, char** argv) {
   QApplication uyg(argc, argv);
-  int tekrar = 5;
-  const QStringList arg = uyg.arguments();
-  const int i = arg.indexOf(QStringLiteral("--tekrar"));
-  if (i > 0 && i + 1 < arg.size()) tekrar = std::max(1, arg[i + 1].toInt());
+  const int tekrar = TekrarSayisi(uyg.arguments());
 
   std::printf("sunucu hazırlanıyor (--stoklar 100000)...\n");
   std::fflush(stdout);
@@ -135,16 +117,9 @@ int main(int argc, char** argv) {
               "durma_ms");
   double enUzun = 0;
   for (const int hedef : {1000, 10000, 100000}) {
-    auto en = std::min_element(sayilar.begin(), sayilar.end(), [&](const auto& x, const auto& y) {
-      return std::abs(x.second - hedef) < std::abs(y.second - hedef);
-    });
-    const QString metin = en->first;
+    const QString metin = EnYakinMetin(sayilar, hedef);
     QTemporaryFile govde;
-    govde.open();
-    const QByteArray metinJson = QJsonDocument(QJsonArray{metin}).toJson(QJsonDocument::Compact);
-    govde.write("{\"params\":[" + metinJson.mid(1, metinJson.size() - 2) + "," +
-                QByteArray::fromStdString(KayitJsonMetni(f.sbilgi.get())) + "]}");
-    govde.flush();
+    AramaGovdesiYaz(govde, metin, f.sbilgi.get());
 
     std::vector<double> enter, curl, durma;
     int satir = 0;
@@ -153,7 +128,7 @@ int main(int argc, char** argv) {
       satir = o.satir;
       enter.push_back(o.ms);
       durma.push_back(o.enUzunDurma);
-      curl.push_back(CurlCagir(sunucu, govde.fileName()));
+      curl.push_back(CurlIleAra(sunucu, govde.fileName()));
     }
     const double e = Ortanca(enter), c = Ortanca(curl);
     const double d = *std::max_element(durma.begin(), durma.end());
