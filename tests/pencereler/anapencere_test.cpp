@@ -34,23 +34,10 @@
 #include "session/proxim.h"
 #include "session/utils.h"
 #include "tests/ortak/sunucusureci.h"
+#include "tests/pencereler/pencereortami.h"
 
-namespace {
-int KapaliPort() {
-  QTcpServer s;
-  s.listen(QHostAddress::LocalHost, 0);
-  const int p = s.serverPort();
-  s.close();
-  return p;
-}
-}  // namespace
-
-class AnaPencereTesti : public QObject {
+class AnaPencereTesti : public QObject, TPencereOrtami {
   Q_OBJECT
-
-  std::unique_ptr<TSunucuSureci> srv;
-  QTemporaryDir ayarKoku;
-  int bitis = 0;
 
   void AyarYaz(const QString& isim) {
     QDir().mkpath(ayarKoku.path() + "/dravik");
@@ -89,27 +76,9 @@ class AnaPencereTesti : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    qputenv("XDG_CONFIG_HOME", ayarKoku.path().toUtf8());
-    srv = std::make_unique<TSunucuSureci>();
-    QVERIFY2(srv->Baslat(), qPrintable(srv->Hata()));
-    ProgramiBitirKur([this] { ++bitis; });
-    BicimAyarlariKur(TFormatSettings::Turkce());
-    BaglantiAcBeklemeKur([](int) { QThread::msleep(10); });
-  }
-  void cleanupTestCase() {
-    ProgramiBitirKur({});
-    BaglantiAcBeklemeKur(nullptr);
-  }
-  void init() {
-    bitis = 0;
-    ProgramAyarlari() = TProgramAyarlari{};
-    ProgramAyarlari().SunucuHost = srv->Host();
-    ProgramAyarlari().SunucuPort = QString::number(srv->Port());
-    ProgramAyarlari().WebAdres = srv->WebAdres();
-    ProgramAyarlari().UreticiAdres = srv->WebAdres();
-    srv->HatalariTemizle();
-  }
+  void initTestCase() { QVERIFY2(OrtamKur(), qPrintable(srv->Hata())); }
+  void cleanupTestCase() { OrtamBirak(); }
+  void init() { OrtamSifirla(); }
 
   void baslangicVeUstBilgi() {
     SahteMesajGosterici sahte;

@@ -25,17 +25,10 @@
 #include "session/programayarlari.h"
 #include "session/utils.h"
 #include "tests/ortak/sunucusureci.h"
+#include "tests/pencereler/pencereortami.h"
 
 namespace {
 const QString kHatali = QStringLiteral("Kullanıcı Adı ve Şifre Hatalı Lütfen Tekrar Deneyiniz !");
-
-int KapaliPort() {
-  QTcpServer s;
-  s.listen(QHostAddress::LocalHost, 0);
-  const int p = s.serverPort();
-  s.close();
-  return p;
-}
 
 QByteArray DosyaOku(const QString& yol) {
   QFile f(yol);
@@ -43,13 +36,10 @@ QByteArray DosyaOku(const QString& yol) {
 }
 }  // namespace
 
-class GirisTesti : public QObject {
+class GirisTesti : public QObject, TPencereOrtami {
   Q_OBJECT
 
-  std::unique_ptr<TSunucuSureci> srv;
-  QTemporaryDir ayarKoku;
   QTemporaryDir veriKoku;
-  int bitis = 0;
 
   struct Oturum {
     TSQLConnection bag;
@@ -79,27 +69,13 @@ class GirisTesti : public QObject {
 
  private slots:
   void initTestCase() {
-    qputenv("XDG_CONFIG_HOME", ayarKoku.path().toUtf8());
     qputenv("XDG_DATA_HOME", veriKoku.path().toUtf8());
-    srv = std::make_unique<TSunucuSureci>();
-    QVERIFY2(srv->Baslat(), qPrintable(srv->Hata()));
-    ProgramiBitirKur([this] { ++bitis; });
-    BicimAyarlariKur(TFormatSettings::Turkce());
-    BaglantiAcBeklemeKur([](int) { QThread::msleep(10); });
+    QVERIFY2(OrtamKur(), qPrintable(srv->Hata()));
   }
-  void cleanupTestCase() {
-    ProgramiBitirKur({});
-    BaglantiAcBeklemeKur(nullptr);
-  }
+  void cleanupTestCase() { OrtamBirak(); }
   void init() {
-    bitis = 0;
     QFile::remove(AyarYolu());
-    ProgramAyarlari() = TProgramAyarlari{};
-    ProgramAyarlari().SunucuHost = srv->Host();
-    ProgramAyarlari().SunucuPort = QString::number(srv->Port());
-    ProgramAyarlari().WebAdres = srv->WebAdres();
-    ProgramAyarlari().UreticiAdres = srv->WebAdres();
-    srv->HatalariTemizle();
+    OrtamSifirla();
   }
 
   void girisBasarili_data() {
