@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -26,6 +27,15 @@
 #include "session/webistek.h"
 
 namespace {
+
+// The password edit shows every character as "*", whatever the style's own mark is.
+class TYildizliSifreStili : public QProxyStyle {
+ public:
+  int styleHint(StyleHint ipucu, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override {
+    if (ipucu == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(ipucu, o, w, r);
+  }
+};
 const QString kBolum = QStringLiteral("kullanici");
 const QString kIsim = QStringLiteral("isim");
 const QString kSifre = QStringLiteral("sifre");
@@ -123,7 +133,9 @@ Tgirisform::Tgirisform(QWidget* owner)
   sifre->setObjectName(QStringLiteral("sifre"));
   sifre->setGeometry(44, 356, 280, 30);
   sifre->setEchoMode(QLineEdit::Password);
-  sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // every character as "*"
+  auto* yildiz = new TYildizliSifreStili;  // every character as "*"
+  yildiz->setParent(sifre);
+  sifre->setStyle(yildiz);
 
   BuyukHarfYap(sifre);
 

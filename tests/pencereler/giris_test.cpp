@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -219,6 +220,8 @@ class GirisTesti : public QObject, TPencereOrtami {
     QCOMPARE(o->f->adi->text(), hatirla ? QStringLiteral("MUSTERI") : QString());
     QCOMPARE(o->f->sifre->text(), hatirla ? QStringLiteral("1234") : QString());
     QCOMPARE(o->f->sifre->echoMode(), QLineEdit::Password);
+    QCOMPARE(o->f->sifre->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, o->f->sifre),
+             int('*'));
   }
 
   void bozukAyarDosyasi() {
